@@ -1,0 +1,17 @@
+#pragma once
+// Keeping list entries attached to their fields when fields are deleted or moved.
+
+#include <cstdint>
+
+#include "document/document.h"
+
+namespace zelvane {
+
+// Removes every entry in use of field n, keeping the order of the others.
+void DeleteListItems(Document& document, std::int16_t n);
+// Entries of field a pass to b and those of b to a; each entry changes at most once.
+void SwapListFields(Document& document, std::int16_t a, std::int16_t b);
+// Entries of field a pass to b; the two lists merge in store order.
+void RenumberListField(Document& document, std::int16_t a, std::int16_t b);
+
+}  // namespace zelvane

@@ -1,0 +1,48 @@
+#include "platform/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace zelvane {
+namespace {
+
+TEST(RandomSource, DrawsStayInTheHalfOpenUnitRangeWith24Bits) {
+  RandomSource random(12345);
+  float lowest = 1.0f, highest = 0.0f;
+  for (int i = 0; i < 1'000'000; ++i) {
+    const float r = random.Next();
+    ASSERT_GE(r, 0.0f);
+    ASSERT_LT(r, 1.0f);
+    // Every value is a multiple of 2^-24.
+    ASSERT_EQ(static_cast<double>(r) * 16777216.0, static_cast<double>(static_cast<long>(r * 16777216.0)));
+    lowest = std::min(lowest, r);
+    highest = std::max(highest, r);
+  }
+  EXPECT_LT(lowest, 0.001f);
+  EXPECT_GT(highest, 0.999f);
+  EXPECT_EQ(random.DrawCount(), 1'000'000u);
+}
+
+TEST(RandomSource, ReseedingFromTheClockStartsANewSequence) {
+  RandomSource a(1), b(1);
+  EXPECT_EQ(a.Next(), b.Next());
+  b.SeedFromClock();
+  bool differs = false;
+  for (int i = 0; i < 8; ++i) differs |= a.Next() != b.Next();
+  EXPECT_TRUE(differs);
+}
+
+TEST(RandomSource, ScriptedSourceReturnsItsValuesThenRefuses) {
+  RandomSource random = RandomSource::Scripted({0.0f, RandomSource::kLargest, 0.5f});
+  random.SeedFromClock();  // keeps the script
+  EXPECT_EQ(random.Next(), 0.0f);
+  EXPECT_EQ(random.Next(), RandomSource::kLargest);
+  EXPECT_EQ(random.Next(), 0.5f);
+  EXPECT_THROW(random.Next(), std::out_of_range);
+  EXPECT_LT(RandomSource::kLargest, 1.0f);
+  EXPECT_EQ(static_cast<double>(RandomSource::kLargest) * 26 + 1, 26.999998450279236);
+}
+
+}  // namespace
+}  // namespace zelvane
