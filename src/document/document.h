@@ -65,6 +65,17 @@ struct Document {
   std::string ListFile;
 };
 
+// The counts clamped to the tables, for loops that must stay inside them whatever the
+// counts hold.
+inline int FieldsInUse(const Document& document) {
+  if (document.FieldCount < 0) return 0;
+  return document.FieldCount < kMaxFields ? document.FieldCount : kMaxFields;
+}
+inline int ListEntriesInUse(const Document& document) {
+  if (document.ListEntryCount < 0) return 0;
+  return document.ListEntryCount < kMaxListEntries ? document.ListEntryCount : kMaxListEntries;
+}
+
 // Makes the document a new, untitled one: every field blank, the list entries in use
 // blanked, one field, 100 data lines, the default header line. HelpTopic, ListFile and
 // the engine's members of the fields are left as they are.

@@ -2,6 +2,7 @@
 // The .lst list file beside the .fld file: one line per list entry, FieldNo and Item.
 
 #include <string>
+#include <string_view>
 
 #include "document/document.h"
 #include "platform/outcome.h"
@@ -20,5 +21,12 @@ Outcome LoadLists(Document& document);
 // Forms ListFile from CurrentFile and writes the entries in use, never destroying the
 // former file on failure.
 Outcome SaveLists(Document& document);
+
+// The bytes of the .lst file for the entries in use: one line per entry, CR LF ends.
+std::string FormatListFile(const Document& document);
+
+// Empties the store and fills it from .lst bytes. On damage the entries before it stay,
+// with ListEntryCount counting them, and the damage is reported.
+Outcome ParseListFile(Document& document, std::string_view bytes);
 
 }  // namespace zelvane

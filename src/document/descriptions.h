@@ -1,0 +1,31 @@
+#pragma once
+// The short sentences that name a failure of reading or writing the document's files.
+// The windows show them after "LoadFields - ", "SaveFields - " and the like.
+
+namespace zelvane::descriptions {
+
+inline constexpr const char* kNoFileName = "No file name given";
+inline constexpr const char* kFileNotFound = "File not found";
+inline constexpr const char* kPathNotFound = "Path not found";
+inline constexpr const char* kPermissionDenied = "Permission denied";
+inline constexpr const char* kDiskFull = "Disk full";
+inline constexpr const char* kFolderNotFile = "Path names a folder, not a file";
+inline constexpr const char* kReadOnlyDisk = "Disk is read-only";
+inline constexpr const char* kNameTooLong = "File name too long";
+inline constexpr const char* kTooManyFilesOpen = "Too many files open";
+inline constexpr const char* kFileInUse = "File in use";
+inline constexpr const char* kDeviceError = "Device I/O error";
+inline constexpr const char* kFileTooLarge = "File too large";
+
+inline constexpr const char* kInputPastEnd = "Input past end of file";
+inline constexpr const char* kNumberMissing = "Number missing";
+inline constexpr const char* kNotWholeNumber = "Not a whole number";
+inline constexpr const char* kNumberTooLarge = "Number too large for its field";
+inline constexpr const char* kClosingQuoteMissing = "Closing quote missing";
+inline constexpr const char* kTextAfterQuote = "Unexpected text after a closing quote";
+inline constexpr const char* kLineOneTooLong = "Line 1 holds more than the number of data lines";
+inline constexpr const char* kTooManyFields = "Too many fields: a file holds at most 50";
+inline constexpr const char* kTooManyListEntries =
+    "Too many list entries: a file holds at most 1000";
+
+}  // namespace zelvane::descriptions

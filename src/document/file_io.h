@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file reads and safe whole-file replacement for the document's files. A save
+// writes a temporary file beside the target, flushes it and renames it over the
+// target, so a failure never leaves a half-written file where the old one was.
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/outcome.h"
+
+namespace zelvane {
+
+// Reads the whole file at path into bytes.
+Outcome ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces the file at path with bytes. On failure the former file is unchanged and no
+// temporary file is left. A target whose write bits are all clear is refused, even for
+// root. A target that is not a regular file (a device) is written in place.
+Outcome ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Every write of ReplaceFileContents goes through this function, so that a test can
+// make a write fail part-way. It has the contract of POSIX write().
+using WriteFunction = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+
+// Installs write and returns the function it replaces.
+WriteFunction ReplaceWriteFunction(WriteFunction write);
+
+// The short sentence for a failed file operation with the given errno.
+std::string DescribeFileError(int error);
+
+}  // namespace zelvane

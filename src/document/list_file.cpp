@@ -1,0 +1,84 @@
+#include "document/list_file.h"
+
+#include <cstdint>
+
+#include "document/descriptions.h"
+#include "document/file_io.h"
+#include "document/items.h"
+
+namespace zelvane {
+namespace {
+
+constexpr std::string_view kFieldEnding = ".fld";
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CompanionFileName(const std::string& fld_path, const std::string& extension) {
+  // Only a real ".fld" ending is replaced; cutting into any other name could make the
+  // companion another file's name.
+  const std::string_view path = fld_path;
+  if (path.size() > kFieldEnding.size() &&
+      EqualsIgnoringCase(path.substr(path.size() - kFieldEnding.size()), kFieldEnding)) {
+    return fld_path.substr(0, path.size() - kFieldEnding.size()) + extension;
+  }
+  return fld_path + extension;
+}
+
+std::string FormatListFile(const Document& document) {
+  std::string out;
+  const int count = ListEntriesInUse(document);
+  for (int k = 1; k <= count; ++k) {
+    AppendNumber(out, document.ListEntries[k].FieldNo);
+    out += ',';
+    AppendQuotedText(out, document.ListEntries[k].Item);
+    out += "\r\n";
+  }
+  return out;
+}
+
+Outcome ParseListFile(Document& document, std::string_view bytes) {
+  document.ListEntryCount = 0;
+  ItemReader reader(bytes);
+  while (!reader.AtEnd()) {
+    if (document.ListEntryCount == kMaxListEntries) {
+      return Outcome::Failure(descriptions::kTooManyListEntries);
+    }
+    std::int64_t field_no = 0;
+    std::string item;
+    Outcome step = reader.ReadNumber(INT16_MIN, INT16_MAX, field_no);
+    if (step) step = reader.ReadText(item);
+    if (!step) return step;
+    ListEntry& entry = document.ListEntries[document.ListEntryCount + 1];
+    entry.FieldNo = static_cast<std::int16_t>(field_no);
+    entry.Item = std::move(item);
+    ++document.ListEntryCount;
+  }
+  return Outcome::Success();
+}
+
+Outcome LoadLists(Document& document) {
+  document.ListEntryCount = 0;
+  if (document.CurrentFile.empty()) return Outcome::Success();
+  document.ListFile = CompanionFileName(document.CurrentFile, ".lst");
+  std::string bytes;
+  // A missing or unreadable list file means a document without lists.
+  if (!ReadWholeFile(document.ListFile, bytes)) return Outcome::Success();
+  return ParseListFile(document, bytes);
+}
+
+Outcome SaveLists(Document& document) {
+  if (document.CurrentFile.empty()) return Outcome::Failure(descriptions::kNoFileName);
+  document.ListFile = CompanionFileName(document.CurrentFile, ".lst");
+  return ReplaceFileContents(document.ListFile, FormatListFile(document));
+}
+
+}  // namespace zelvane
