@@ -1,0 +1,29 @@
+#pragma once
+// What the help and About windows share in their looks: layout units, the classic dialog
+// font and the backdrop pictures drawn under their controls.
+
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+
+class QWidget;
+
+namespace zelvane::ui::look {
+
+// Layouts are given in twips; at 96 dpi there are 15 twips to a pixel.
+constexpr int Px(int twips) { return twips / 15; }
+inline QRect Twips(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// MS Sans Serif 8.25 pt, or the nearest sans-serif face the system has.
+QFont ClassicFont(bool bold = false);
+
+// Moves a top-level window so that a client area of the given size sits in the middle of
+// its screen.
+void CentreOnScreen(QWidget& window, QSize client);
+
+QPixmap HelpBackdrop();   // 381 x 310, light, for dark text
+QPixmap AboutBackdrop();  // 278 x 118, dark, for white text
+
+}  // namespace zelvane::ui::look
