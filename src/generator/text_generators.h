@@ -17,6 +17,9 @@ void RandomCapitalLetter(RandomSource& random, std::string& out);
 void RandomDigit(RandomSource& random, std::string& out);
 void RandomVowel(RandomSource& random, std::string& out);
 
+// Text sizes above 6 draw a length first; a length above 32767 counts as 0 (five letters).
+// A size of 0 or less, however far below, appends no letters or digits, and neither does
+// a phone size above 32767, which would overflow the 16-bit digit counter.
 void RandomText(RandomSource& random, std::string_view start_string, std::int32_t size, std::string& out);
 void RandomEmail(RandomSource& random, std::string_view start_string, std::int32_t size, std::string& out);
 void RandomWebURL(RandomSource& random, std::string_view start_string, std::int32_t size, std::string& out);
