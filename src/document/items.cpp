@@ -92,7 +92,12 @@ Outcome ItemReader::ReadNumber(std::int64_t min, std::int64_t max, std::int64_t&
   SkipBlanks();
   if (AtEnd()) return Outcome::Failure(d::kInputPastEnd);
   const std::string_view item = BareItem();
-  if (item.empty()) return Outcome::Failure(d::kNumberMissing);
+  if (item.empty()) {
+    // Nothing but blank lines left (an empty line after the last record): the reader
+    // has run out of input rather than met an empty item.
+    const bool only_line_ends = bytes_.find_first_not_of(" \t\r\n", pos_) == std::string_view::npos;
+    return Outcome::Failure(only_line_ends ? d::kInputPastEnd : d::kNumberMissing);
+  }
 
   std::size_t i = 0;
   const bool negative = item[0] == '-';
