@@ -33,6 +33,7 @@
 
 #include <QString>
 
+#include "support/qt/qt_printers.h"
 #include "ui/platform/dialogs.h"
 
 class QWidget;
