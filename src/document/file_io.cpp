@@ -191,7 +191,14 @@ Outcome ReplaceFileContents(const std::string& path, std::string_view bytes) {
     ::unlink(temporary.c_str());
     return failure;
   };
-  if (exists && ::fchmod(file.get(), status.st_mode & 07777) != 0) return fail(Failed(errno));
+  if (exists) {
+    // The new file takes the place of the old one with its owner and mode; only the
+    // mode matters enough to fail over.
+    if (::fchown(file.get(), status.st_uid, status.st_gid) != 0) {
+      // Not allowed for other users' files unless root; the content is what counts.
+    }
+    if (::fchmod(file.get(), status.st_mode & 07777) != 0) return fail(Failed(errno));
+  }
   if (Outcome written = WriteAll(file.get(), bytes); !written) return fail(written);
   if (::fsync(file.get()) != 0) return fail(Failed(errno));
   if (file.Close() != 0) return fail(Failed(errno));
