@@ -12,11 +12,29 @@
 
 namespace zelvane {
 
+inline constexpr std::int64_t kFirstDateDay = -657434;  // 1 January 100
+inline constexpr std::int64_t kLastDateDay = 2958465;   // 31 December 9999
+
+// A moment as the calendar shows it, to the nearest second.
+struct CivilDateTime {
+  int year = 1899, month = 12, day = 30;
+  int hour = 0, minute = 0, second = 0;
+  friend bool operator==(const CivilDateTime&, const CivilDateTime&) = default;
+};
+
+// Before day 0 the whole part counts back and the fraction still counts forward as the
+// time of day: -1.25 is 29 December 1899, 06:00.
+std::optional<CivilDateTime> BreakDown(DateSerial date);
+// A number of days as a date; nothing outside the valid range (or not finite).
+std::optional<DateSerial> DateFromSerial(double days);
+
 // Years 0..99 are read through the conventions' two-digit-year window.
 std::optional<DateSerial> MakeDate(int year, int month, int day, const LocaleConventions& conventions);
+// Whole calendar days (a fraction rounds half to even), the time of day kept.
 std::optional<DateSerial> AddDays(DateSerial date, double days);
 std::optional<DateSerial> AddMinutes(DateSerial date, std::int64_t minutes);
-// Minutes from one moment to another, counted as minute boundaries crossed.
+// Minutes from one moment to another, counted as minute boundaries crossed; 0 when
+// either lies outside the valid range.
 std::int64_t MinutesBetween(DateSerial from, DateSerial to);
 // A date, a time ("8:00", "11:59 pm") or both, by the conventions; a time alone falls
 // on day 0. Texts that are neither give nothing.
