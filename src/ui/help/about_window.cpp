@@ -8,6 +8,7 @@
 
 #include "ui/help/help_texts.h"
 #include "ui/help/window_look.h"
+#include "ui/platform/desktop.h"
 #include "ui/platform/program_icon.h"
 
 namespace zelvane::ui {
@@ -97,8 +98,7 @@ void ShowAboutWindow() {
     open_about = about;
   }
   if (about->isMinimized()) about->showNormal();
-  about->show();
-  about->raise();
+  ShowModeless(about);
   about->activateWindow();
 }
 

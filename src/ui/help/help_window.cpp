@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/help/window_look.h"
+#include "ui/platform/desktop.h"
 #include "ui/platform/program_icon.h"
 
 namespace zelvane::ui {
@@ -18,12 +19,6 @@ const QColor kBackColour(255, 224, 192);
 const QColor kTitleColour(0, 0, 64);
 
 QPointer<frmHelp> open_help;
-
-void BringToFront(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 
 }  // namespace
 
@@ -107,7 +102,7 @@ void ShowHelpWindow(Document& document, HelpMode mode) {
   frmHelp* open = OpenHelpWindow();
   if (open != nullptr) {
     if (mode == HelpMode::Modeless) {
-      BringToFront(*open);
+      ShowModeless(open);
       return;
     }
     // The modal caller waits for help on its own topic, so the open window gives way.
@@ -118,9 +113,10 @@ void ShowHelpWindow(Document& document, HelpMode mode) {
   help->setAttribute(Qt::WA_DeleteOnClose);
   open_help = help;
   if (mode == HelpMode::Modal) {
-    help->exec();  // deletes the window when it closes
+    ShowModal(help);  // the window is deleted when it closes
   } else {
-    BringToFront(*help);
+    ShowModeless(help);
+    help->activateWindow();
   }
 }
 
