@@ -1,8 +1,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 // Window tests need one QApplication for the whole program, made before any widget.
+// They run without a display unless the caller asks for a real one.
 int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   ::testing::InitGoogleTest(&argc, argv);
