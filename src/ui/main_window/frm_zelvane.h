@@ -119,9 +119,15 @@ class frmZelvane : public QMainWindow {
   void Form_Load();
   void BuildControls();  // frm_zelvane.cpp
   void BuildMenus();     // frm_zelvane_menus.cpp
+  void ConnectControls();
+  void PlaceWindow();
 
   Document& document_;
   Engine& engine_;
+  // Set while the type box handles the end of typing (Enter, leaving it): Qt then
+  // reports an entry of the list as chosen when the typed text matches one, but only a
+  // choice from the list counts.
+  bool typing_ends_ = false;
 };
 
 }  // namespace zelvane::ui
