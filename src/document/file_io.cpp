@@ -131,7 +131,14 @@ std::string DescribeFileError(int error) {
 Outcome ReadWholeFile(const std::string& path, std::string& bytes) {
   if (path.empty()) return Outcome::Failure(d::kNoFileName);
   FileHandle file(OpenNoWait(path, O_RDONLY));
-  if (file.get() < 0) return Failed(errno);
+  if (file.get() < 0) {
+    const int error = errno;
+    struct stat folder {};
+    if (error == ENOENT && ::stat(FolderOf(path).c_str(), &folder) != 0) {
+      return Outcome::Failure(d::kPathNotFound);
+    }
+    return Failed(error);
+  }
   struct stat status {};
   if (::fstat(file.get(), &status) != 0) return Failed(errno);
   if (S_ISDIR(status.st_mode)) return Outcome::Failure(d::kFolderNotFile);
@@ -192,11 +199,8 @@ Outcome ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return failure;
   };
   if (exists) {
-    // The new file takes the place of the old one with its owner and mode; only the
-    // mode matters enough to fail over.
-    if (::fchown(file.get(), status.st_uid, status.st_gid) != 0) {
-      // Not allowed for other users' files unless root; the content is what counts.
-    }
+    // The new file keeps the old one's mode, and its owner where that is allowed.
+    [[maybe_unused]] const int owner_kept = ::fchown(file.get(), status.st_uid, status.st_gid);
     if (::fchmod(file.get(), status.st_mode & 07777) != 0) return fail(Failed(errno));
   }
   if (Outcome written = WriteAll(file.get(), bytes); !written) return fail(written);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -18,74 +17,75 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-// Every entry of the folder with the bytes of the regular files.
+// Every entry of the folder with the bytes of its regular files.
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
   std::map<std::string, std::string> entries;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    entries[entry.path().filename()] = entry.is_regular_file() ? ReadBytes(entry.path()) : "<other>";
+    entries[entry.path().filename()] = entry.is_symlink()        ? "<link>"
+                                       : entry.is_regular_file() ? ReadBytes(entry.path())
+                                                                 : "<other>";
   }
   return entries;
 }
 
-class ScopedWrite {
- public:
-  explicit ScopedWrite(WriteFunction write) : previous_(ReplaceWriteFunction(std::move(write))) {}
-  ~ScopedWrite() { ReplaceWriteFunction(std::move(previous_)); }
+// Makes what a case needs in the folder and returns the path to save to or load from.
+std::string Prepare(const TempDir& d, const std::string& setup) {
+  if (setup == "read-only") {
+    WriteBytes(d.File("f.fld"), "old");
+    fs::permissions(d.File("f.fld"), fs::perms::owner_read | fs::perms::group_read);
+  } else if (setup == "folder") {
+    fs::create_directory(d.File("f.fld"));
+  } else if (setup == "file as folder") {
+    WriteBytes(d.File("plain"), "keep");
+    return d.File("plain/f.fld");
+  } else if (setup == "missing folder") {
+    return d.File("none/f.fld");
+  } else if (setup != "missing file") {
+    return setup;  // a path outside the folder
+  }
+  return d.File("f.fld");
+}
 
- private:
-  WriteFunction previous_;
-};
-
-TEST(SafeSave, FailuresLeaveTheFormerFileAndNoTemporary) {
+TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
   const struct {
-    const char* name;
-    std::string (*prepare)(const TempDir&);
-    const char* description;
+    const char* setup;
+    const char* save;  // nullptr: that step is not tried
+    const char* load;
   } cases[] = {
-      {"read-only file",
-       [](const TempDir& d) {
-         WriteBytes(d.File("f.fld"), "old");
-         fs::permissions(d.File("f.fld"), fs::perms::owner_read | fs::perms::group_read);
-         return d.File("f.fld");
-       },
-       "Permission denied"},
-      {"missing folder", [](const TempDir& d) { return d.File("none/f.fld"); }, "Path not found"},
-      {"folder in place of the file",
-       [](const TempDir& d) {
-         fs::create_directory(d.File("f.fld"));
-         return d.File("f.fld");
-       },
-       "Path names a folder, not a file"},
-      {"file in place of the folder",
-       [](const TempDir& d) {
-         WriteBytes(d.File("plain"), "keep");
-         return d.File("plain/f.fld");
-       },
-       "Path not found"},
-      {"folder that takes no files", [](const TempDir&) { return std::string("/proc/zelvane.fld"); },
-       "Path not found"},
-      {"read-only system file", [](const TempDir&) { return std::string("/proc/version"); },
-       "Permission denied"},
-      {"no name", [](const TempDir&) { return std::string(); }, "No file name given"},
+      {"read-only", "Permission denied", nullptr},
+      {"folder", "Path names a folder, not a file", "Path names a folder, not a file"},
+      {"file as folder", "Path not found", "Path not found"},
+      {"missing folder", "Path not found", "Path not found"},
+      {"missing file", nullptr, "File not found"},
+      {"/proc/zelvane.fld", "Path not found", "File not found"},
+      {"/proc/version", "Permission denied", nullptr},
+      {"", "No file name given", "No file name given"},
   };
-  Document document;
   for (const auto& c : cases) {
     TempDir folder;
-    const std::string path = c.prepare(folder);
+    const std::string path = Prepare(folder, c.setup);
     const auto before = Snapshot(folder.path());
-    EXPECT_EQ(WriteFieldFile(document, path).description, c.description) << c.name;
-    EXPECT_EQ(Snapshot(folder.path()), before) << c.name;
+    Document document;
+    document.CurrentFile = "keep";
+    if (c.save) {
+      EXPECT_EQ(WriteFieldFile(document, path).description, c.save) << c.setup;
+    }
+    if (c.load) {
+      EXPECT_EQ(ReadFieldFile(document, path).description, c.load) << c.setup;
+    }
+    EXPECT_EQ(Snapshot(folder.path()), before) << c.setup;
+    EXPECT_EQ(document.CurrentFile, "keep");
   }
 }
 
-TEST(SafeSave, FullDeviceReportsDiskFull) {
+TEST(FileFailures, FullDeviceReportsDiskFull) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   EXPECT_EQ(WriteFieldFile(Document{}, "/dev/full").description, "Disk full");
 }
 
 TEST(SafeSave, WriteFailingPartWayKeepsTheFormerFile) {
   const struct {
-    int error;  // 0: short writes that succeed
+    int error;  // 0: short writes that all succeed
     const char* description;
   } cases[] = {{ENOSPC, "Disk full"}, {EDQUOT, "Disk full"}, {EIO, "Device I/O error"}, {0, ""}};
   Document document;
@@ -93,54 +93,25 @@ TEST(SafeSave, WriteFailingPartWayKeepsTheFormerFile) {
   for (const auto& c : cases) {
     TempDir folder;
     WriteBytes(folder.File("f.fld"), "former");
+    fs::permissions(folder.File("f.fld"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(folder.File("f.fld"), folder.File("link.fld"));
     std::size_t total = 0;
-    const ScopedWrite scoped([&](int fd, const void* data, std::size_t size) -> ssize_t {
+    const WriteFunction previous = ReplaceWriteFunction([&](int fd, const void* data, std::size_t size) -> ssize_t {
       if (c.error != 0 && total + size > 100) {
         errno = c.error;
         return -1;
       }
-      const std::size_t some = size < 7 ? size : 7;
-      total += some;
-      return ::write(fd, data, some);
+      total += size < 7 ? size : 7;
+      return ::write(fd, data, size < 7 ? size : 7);
     });
-    const Outcome outcome = WriteFieldFile(document, folder.File("f.fld"));
+    const Outcome outcome = WriteFieldFile(document, folder.File("link.fld"));
+    ReplaceWriteFunction(previous);
+
     EXPECT_EQ(outcome.description, c.description);
     const std::string expected = c.error != 0 ? "former" : FormatFieldFile(document);
-    EXPECT_EQ(Snapshot(folder.path()), (std::map<std::string, std::string>{{"f.fld", expected}}));
-  }
-}
-
-TEST(SafeSave, ReplacesThroughLinksAndKeepsTheMode) {
-  TempDir folder;
-  WriteBytes(folder.File("real.fld"), "former");
-  fs::permissions(folder.File("real.fld"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::create_symlink(folder.File("real.fld"), folder.File("link.fld"));
-  Document document;
-  ASSERT_TRUE(WriteFieldFile(document, folder.File("link.fld")));
-  EXPECT_TRUE(fs::is_symlink(folder.File("link.fld")));
-  EXPECT_EQ(ReadBytes(folder.File("real.fld")), FormatFieldFile(document));
-  EXPECT_EQ(fs::status(folder.File("real.fld")).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
-}
-
-TEST(FieldFileRead, FileFailuresNameTheirCauseAndKeepTheDocument) {
-  TempDir folder;
-  WriteBytes(folder.File("plain"), "x");
-  const struct {
-    std::string path;
-    const char* description;
-  } cases[] = {
-      {folder.File("none.fld"), "File not found"},
-      {folder.path().string(), "Path names a folder, not a file"},
-      {folder.File("plain/x.fld"), "Path not found"},
-      {"", "No file name given"},
-  };
-  for (const auto& c : cases) {
-    Document document;
-    document.CurrentFile = "keep";
-    EXPECT_EQ(ReadFieldFile(document, c.path).description, c.description) << c.path;
-    EXPECT_EQ(document.CurrentFile, "keep");
+    EXPECT_EQ(Snapshot(folder.path()), (std::map<std::string, std::string>{{"f.fld", expected}, {"link.fld", "<link>"}}));
+    EXPECT_EQ(fs::status(folder.File("f.fld")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   }
 }
 
