@@ -1,0 +1,78 @@
+#include "generator/data_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "document/descriptions.h"
+#include "document/file_io.h"
+
+namespace zelvane {
+
+// Room for the longest usual line beyond the flush mark, so that appending rarely grows it.
+DataFileWriter::DataFileWriter() { buffer_.reserve(kBufferSize + 64 * 1024); }
+
+DataFileWriter::~DataFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void DataFileWriter::Create(const std::string& path) {
+  path_ = path;
+  if (path.empty()) {
+    Fail(descriptions::kNoFileName);
+    return;
+  }
+  // Without waiting, so that a pipe nobody reads fails instead of hanging the run.
+  do {
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  } while (fd_ < 0 && errno == EINTR);
+  if (fd_ < 0) {
+    Fail("The data file " + path + " could not be created: " + DescribeFileError(errno));
+    return;
+  }
+  const int status = ::fcntl(fd_, F_GETFL);
+  if (status >= 0) ::fcntl(fd_, F_SETFL, status & ~O_NONBLOCK);
+}
+
+void DataFileWriter::Flush() {
+  const char* data = buffer_.data();
+  std::size_t left = buffer_.size();
+  while (fd_ >= 0 && left > 0) {
+    ssize_t written = ::write(fd_, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written == 0) {  // no progress and no error: never spin on it
+      written = -1;
+      errno = EIO;
+    }
+    if (written < 0) {
+      Fail("Writing the data file " + path_ + " failed: " + DescribeFileError(errno));
+      // Later bytes would only land after a gap; the file stays as far as it got.
+      ::close(fd_);
+      fd_ = -1;
+      break;
+    }
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  buffer_.clear();
+}
+
+Outcome DataFileWriter::Close() {
+  Flush();
+  if (fd_ >= 0) {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    if (result != 0 && errno != EINTR) {
+      Fail("Writing the data file " + path_ + " failed: " + DescribeFileError(errno));
+    }
+  }
+  return std::exchange(outcome_, Outcome::Success());
+}
+
+void DataFileWriter::Fail(std::string description) {
+  if (outcome_.ok) outcome_ = Outcome::Failure(std::move(description));
+}
+
+}  // namespace zelvane
