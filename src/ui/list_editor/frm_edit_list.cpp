@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -143,14 +146,18 @@ void frmEditList::BuildControls() {
 bool frmEditList::event(QEvent* event) {
   const bool handled = QWidget::event(event);
   if (event->type() == QEvent::WindowActivate) {
-    if (left_for_other_program_) {
-      left_for_other_program_ = false;
+    if (away_from_own_windows_) {
+      away_from_own_windows_ = false;
     } else {
       Form_Activate();
     }
   } else if (event->type() == QEvent::WindowDeactivate) {
-    // By now the application knows its new active window: none means another program.
-    left_for_other_program_ = QApplication::activeWindow() == nullptr;
+    // By now the application knows its new active window: none means another program,
+    // and a message box or input box is not one of the program's windows either.
+    const QWidget* next = QApplication::activeWindow();
+    away_from_own_windows_ = next == nullptr || qobject_cast<const QMessageBox*>(next) != nullptr ||
+                              qobject_cast<const QInputDialog*>(next) != nullptr ||
+                              qobject_cast<const QFileDialog*>(next) != nullptr;
   }
   return handled;
 }

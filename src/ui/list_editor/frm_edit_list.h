@@ -66,9 +66,9 @@ class frmEditList : public QWidget {
 
   Document& document_;
   QPixmap backdrop_;
-  // Set when the window loses activation to another program, so that coming back from
-  // there does not count as an activation.
-  bool left_for_other_program_ = false;
+  // Set when the window loses activation to another program or to a message box, so
+  // that coming back from there does not count as an activation.
+  bool away_from_own_windows_ = false;
 };
 
 // Shows the list editor modally, centred on the screen, and returns when it has closed.
