@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "document/document.h"
@@ -51,7 +52,7 @@ class FieldCommandsTest : public ::testing::Test {
       FieldDef& field = document.Fields[i];
       field.FieldName = "F" + std::to_string(i);
       field.Type = i <= static_cast<int>(types.size()) ? types[i - 1] : "";
-      field.Size = 0;
+      field.Size = 100 + i;
       field.LinksTo = static_cast<std::int16_t>(i);
     }
     document.FieldCount = static_cast<std::int16_t>(count);
@@ -84,7 +85,7 @@ class FieldCommandsTest : public ::testing::Test {
 };
 
 // An edit typed into the Size box tells whether the command stored first ("007" -> 7)
-// and whether it showed the field again (the box then reads "7").
+// and whether it showed a field afterwards (the box then reads that field's size).
 struct TableCase {
   const char* label;
   Command command;
@@ -157,7 +158,8 @@ TEST_F(FieldCommandsTest, CommandsKeepListsWithTheirFieldsAndLinksAsTheyWere) {
         EXPECT_EQ(field.Size, 7) << "the edits were stored first";
       }
     }
-    EXPECT_EQ(window->txtSize->text(), c.shows ? "7" : "007");
+    const QString shown_size = QString::number(document.Fields[document.CurrentRecord].Size);
+    EXPECT_EQ(window->txtSize->text(), c.shows ? shown_size : "007");
     if (c.shows) {
       EXPECT_EQ(window->txtCurrentRecord->text(), QString::number(c.current));
     }
@@ -237,7 +239,7 @@ TEST_F(FieldCommandsTest, FindTakesTheLowestNumberedNameContainingTheAnswer) {
     EXPECT_EQ(document.Fields[c.shown].Size, 7);
     EXPECT_EQ(document.CurrentRecord, c.current);
     EXPECT_EQ(window->txtCurrentRecord->text(), QString::number(c.current));
-    EXPECT_EQ(window->txtSize->text(), "7");
+    EXPECT_EQ(window->txtSize->text(), QString::number(document.Fields[c.current].Size));
   }
 }
 
@@ -259,6 +261,28 @@ TEST_F(FieldCommandsTest, FieldNumberBoxJumpsOnlyToANumberInRange) {
     EXPECT_EQ(window->txtCurrentRecord->text(), QString::number(c.current));
     EXPECT_EQ(window->txtFieldName->text(), QString::fromStdString("F" + std::to_string(c.current)));
   }
+}
+
+// The step runs when the focus moves on inside the main window, not when another window
+// takes over: coming back, the user finds the box as they left it.
+TEST_F(FieldCommandsTest, FieldNumberBoxStepsWhenTheFocusMovesWithinTheWindow) {
+  Load(5, 5);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->txtCurrentRecord->setFocus(Qt::MouseFocusReason);
+  window->txtCurrentRecord->setText("3");
+  window->txtLinksTo->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(document.CurrentRecord, 3);
+  EXPECT_TRUE(window->txtFieldName->hasFocus());
+
+  window->txtCurrentRecord->setFocus(Qt::MouseFocusReason);
+  window->txtCurrentRecord->setText("2");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(document.CurrentRecord, 3);
+  EXPECT_EQ(window->txtCurrentRecord->text(), "2");
 }
 
 TEST_F(FieldCommandsTest, SaveEntriesStoresTheShownEditsBeforeSaving) {
