@@ -14,6 +14,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generator/engine.h"
@@ -50,13 +51,13 @@ std::map<std::int64_t, std::uintmax_t> generated_bytes;  // by number of lines
 double generation_rate = 0;                              // bytes per second, 1,000,000 lines
 double write_rate = 0;
 
-void SetField(Document& document, int i, const char* name, const char* type, std::int32_t size,
-              const char* start = "", std::int16_t links_to = 0) {
+void SetField(Document& document, int i, std::string name, std::string type, std::int32_t size,
+              std::string start = {}, std::int16_t links_to = 0) {
   FieldDef& field = document.Fields[i];
-  field.FieldName = name;
-  field.Type = type;
+  field.FieldName = std::move(name);
+  field.Type = std::move(type);
   field.Size = size;
-  field.StartString = start;
+  field.StartString = std::move(start);
   field.LinksTo = links_to;
 }
 
@@ -148,6 +149,7 @@ void BM_WriteLimit(benchmark::State& state) {
 // Keeps the two rates of 1,000,000 lines to print their ratio after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const auto rate = run.counters.find("bytes_per_second");
