@@ -119,6 +119,20 @@ DateOrder DateOrderOf(const std::string& short_date_pattern) {
   return order;
 }
 
+// Reading a linked text happens once per line, always with the same conventions: keep
+// the last pattern's order rather than parsing the pattern every time.
+const DateOrder& CachedDateOrder(const std::string& short_date_pattern) {
+  thread_local std::string pattern;
+  thread_local DateOrder order;
+  thread_local bool ready = false;
+  if (!ready || pattern != short_date_pattern) {
+    order = DateOrderOf(short_date_pattern);
+    pattern = short_date_pattern;
+    ready = true;
+  }
+  return order;
+}
+
 enum class Designator { None, Am, Pm };
 
 struct Token {
@@ -130,7 +144,7 @@ struct Token {
 class DateTimeReader {
  public:
   DateTimeReader(std::string_view text, const LocaleConventions& conventions)
-      : conventions_(conventions), order_(DateOrderOf(conventions.short_date_pattern)) {
+      : conventions_(conventions), order_(CachedDateOrder(conventions.short_date_pattern)) {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
     ok_ = Tokenize(text);
@@ -287,7 +301,7 @@ class DateTimeReader {
   }
 
   const LocaleConventions& conventions_;
-  DateOrder order_;
+  const DateOrder& order_;
   std::array<Token, kMaxTokens> tokens_{};
   std::size_t count_ = 0;
   bool ok_ = false;

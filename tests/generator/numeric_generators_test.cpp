@@ -16,12 +16,8 @@ constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
 
 LocaleConventions German() {
-  LocaleConventions c;
-  c.decimal_separator = ",";
-  c.time_separator = ".";
-  c.short_date_pattern = "d.M.yyyy";
-  c.long_time_pattern = "HH.mm.ss";
-  return c;
+  return {.decimal_separator = ",", .time_separator = ".", .short_date_pattern = "d.M.yyyy",
+          .long_time_pattern = "HH.mm.ss"};
 }
 
 TEST(NumericGenerators, RandomIntegerDrawsOnceAndFloors) {

@@ -11,11 +11,7 @@ namespace zelvane {
 namespace {
 
 LocaleConventions German() {
-  LocaleConventions c;
-  c.decimal_separator = ",";
-  c.short_date_pattern = "d.M.yyyy";
-  c.long_time_pattern = "HH:mm:ss";
-  return c;
+  return {.decimal_separator = ",", .short_date_pattern = "d.M.yyyy", .long_time_pattern = "HH:mm:ss"};
 }
 
 std::optional<CivilDateTime> Civil(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {

@@ -9,11 +9,7 @@
 namespace zelvane {
 namespace {
 
-LocaleConventions CommaDecimal() {
-  LocaleConventions c;
-  c.decimal_separator = ",";
-  return c;
-}
+LocaleConventions CommaDecimal() { return {.decimal_separator = ","}; }
 
 TEST(NumberText, LeadingNumberSkipsBlanksAndStopsAtTheFirstStranger) {
   const double inf = std::numeric_limits<double>::infinity();

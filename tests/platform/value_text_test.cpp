@@ -11,12 +11,8 @@ namespace zelvane {
 namespace {
 
 LocaleConventions German() {
-  LocaleConventions c;
-  c.decimal_separator = ",";
-  c.time_separator = ".";
-  c.short_date_pattern = "d.M.yyyy";
-  c.long_time_pattern = "HH.mm.ss";
-  return c;
+  return {.decimal_separator = ",", .time_separator = ".", .short_date_pattern = "d.M.yyyy",
+          .long_time_pattern = "HH.mm.ss"};
 }
 
 template <typename F>
@@ -89,10 +85,8 @@ TEST(ValueText, DatesShowTheTimeOnlyWhenNotMidnightAndDayZeroTheTimeAlone) {
 }
 
 TEST(ValueText, DatePatternsHonourPaddingQuotesAndDesignators) {
-  LocaleConventions c;
-  c.short_date_pattern = "yyyy-MM-dd 'd' yy";
-  c.long_time_pattern = "hh:m:s t";
-  c.am_designator = "vorm.";
+  const LocaleConventions c{
+      .short_date_pattern = "yyyy-MM-dd 'd' yy", .long_time_pattern = "hh:m:s t", .am_designator = "vorm."};
   const double serial = MakeDate(2024, 3, 5, c)->days + (7 * 3600 + 8 * 60 + 9) / 86400.0;
   EXPECT_EQ(Formatted([&](std::string& o) { ValueFormatter(c).AppendDate(DateSerial{serial}, o); }),
             "2024-03-05 d 24 07:8:9 v");
