@@ -279,17 +279,14 @@ void frmEditList::cmdClose_Click() {
 bool frmEditList::StoreListItems() {
   const std::int16_t record = document_.CurrentRecord;
   int own = 0;
-  for (int i = 1; i <= document_.ListEntryCount; ++i) {
+  for (int i = 1; i <= document_.ListEntryCount && document_.ListEntries.Holds(i); ++i) {
     if (document_.ListEntries[i].FieldNo == record) ++own;
   }
-  const int wanted = document_.ListEntryCount - own + lstList->count();
-  if (wanted > kMaxListEntries) {
-    MsgBox(QStringLiteral("The lists can hold no more than %1 entries in all. Remove %2 %3 from this list "
-                          "before saving it.")
-               .arg(kMaxListEntries)
-               .arg(wanted - kMaxListEntries)
-               .arg(wanted - kMaxListEntries == 1 ? QStringLiteral("item") : QStringLiteral("items")),
-           Buttons::Ok, Icon::Exclamation, QString::fromLatin1(kApplicationTitle));
+  const int excess = document_.ListEntryCount - own + lstList->count() - kMaxListEntries;
+  if (excess > 0) {
+    const QString items = excess == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(excess);
+    MsgBox(QString::fromLatin1(kListStoreFullMessage).arg(kMaxListEntries).arg(items), Buttons::Ok, Icon::Exclamation,
+           QString::fromLatin1(kApplicationTitle));
     return false;
   }
 

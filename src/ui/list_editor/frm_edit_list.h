@@ -20,6 +20,9 @@ inline constexpr const char* kEditListCaption = "Edit List";
 inline constexpr const char* kEditListHelpTopic = "Edit List";
 inline constexpr const char* kSaveListDataPrompt = "Do you want to save the list data?";
 inline constexpr const char* kSaveListDataTitle = "Exit";
+// %1: the store's capacity; %2: "1 item" or "N items".
+inline constexpr const char* kListStoreFullMessage =
+    "The lists can hold no more than %1 entries in all. Remove %2 from this list before saving it.";
 
 class frmEditList : public QWidget {
   Q_OBJECT
