@@ -265,7 +265,10 @@ void frmZelvane::ShowField(std::int16_t i) {
     txtFieldName->setText(FromCore(field.FieldName));
     // The caret stays at the start, so that Shift+End below selects the whole name.
     txtFieldName->setCursorPosition(0);
-    cboDataType->setEditText(FromCore(field.Type));
+    // The list's highlight follows the text when it names an entry exactly.
+    const QString type = FromCore(field.Type);
+    cboDataType->setCurrentIndex(cboDataType->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    cboDataType->setEditText(type);
     txtSize->setText(QString::number(field.Size));
     txtStartString->setText(FromCore(field.StartString));
     txtLinksTo->setText(QString::number(field.LinksTo));

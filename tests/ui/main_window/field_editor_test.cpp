@@ -279,16 +279,14 @@ TEST_F(FieldEditor, TypingATypeNameRunsNoDefaults) {
 
 TEST_F(FieldEditor, ArrowKeysChooseFromTheListButTheWheelDoesNot) {
   ShowWindow();
-  SetFields({Field("name", "", 77, "keep", 0)});
-  window->ShowField(1);
-  window->cboDataType->setCurrentIndex(kTypeNames.indexOf("Random Date") - 1);  // as after an earlier choice
+  SetFields({Field("name", "Random Currency", 77, "keep", 0), Field("other", "", 1, "keep", 0)});
   window->ShowField(1);
   window->cboDataType->setFocus();
   QTest::keyClick(window->cboDataType, Qt::Key_Down);
   EXPECT_EQ(window->cboDataType->currentText(), "Random Date");
   EXPECT_EQ(window->txtStartString->text(), "1998");
 
-  window->ShowField(1);
+  window->ShowField(2);
   QWheelEvent wheel(QPointF(5, 5), window->cboDataType->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(window->cboDataType, &wheel);
