@@ -141,6 +141,8 @@ void frmZelvane::cmdEditList_Click() {
   // The list editor opens whatever the save did: saved, cancelled or failed.
   SaveFields();
   ShowEditListModal(document_);
+  // The editor has no owner, so the window system need not hand the activation back.
+  if (isVisible()) activateWindow();
 }
 
 void frmZelvane::cmdHelp_Click() {
