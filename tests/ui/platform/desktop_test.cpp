@@ -1,7 +1,6 @@
 #include "ui/platform/desktop.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -65,16 +64,6 @@ TEST(Focus, FailsForControlsThatCannotTakeIt) {
   EXPECT_TRUE(boxes.first->hasFocus());
 }
 
-TEST(FileTitle, IsTheNameWithoutItsFolder) {
-  const std::vector<std::pair<QString, QString>> cases = {
-      {"/home/user/data/customers.fld", "customers.fld"},
-      {"customers.fld", "customers.fld"},
-      {"/tmp/no extension", "no extension"},
-      {"/tmp/dir.with.points/name", "name"},
-  };
-  for (const auto& [path, title] : cases) EXPECT_EQ(FileTitle(path), title) << path.toStdString();
-}
-
 TEST(WaitCursor, SettingTwiceNeedsOnlyOneRestore) {
   SetWaitCursor(true);
   SetWaitCursor(true);
@@ -98,35 +87,6 @@ TEST(Windows, ShowModalReturnsOnceTheWindowIsClosed) {
   ShowModal(&window);
   EXPECT_TRUE(was_modal);
   EXPECT_FALSE(window.isVisible());
-}
-
-TEST(Windows, ShowModelessBringsAnOpenWindowToTheFront) {
-  QWidget window;
-  int shows = 0;
-  struct Counter : QObject {
-    int* count;
-    explicit Counter(int* c) : count(c) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Show) ++*count;
-      return false;
-    }
-  } counter(&shows);
-  window.installEventFilter(&counter);
-  ShowModeless(&window);
-  ShowModeless(&window);
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(window.isModal());
-  EXPECT_EQ(shows, 1);
-}
-
-TEST(Fonts, AMissingFamilyFallsBackToOneTheSystemHas) {
-  const QFont missing = NearestFont("No Such Family Here", 8.25, true);
-  EXPECT_TRUE(QFontDatabase::hasFamily(missing.family())) << missing.family().toStdString();
-  EXPECT_DOUBLE_EQ(missing.pointSizeF(), 8.25);
-  EXPECT_TRUE(missing.bold());
-  const QString present = QFontDatabase::families().value(0);
-  ASSERT_FALSE(present.isEmpty());
-  EXPECT_EQ(NearestFont(present, 9.75).family(), present);
 }
 
 }  // namespace
