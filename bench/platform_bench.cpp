@@ -39,6 +39,20 @@ void BM_RealNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_RealNumber);
 
+// Reals that need all fifteen digits, such as a third.
+void BM_RealNumberFifteenDigits(benchmark::State& state) {
+  const ValueFormatter formatter{LocaleConventions::Fallback()};
+  RandomSource random(42);
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    formatter.AppendReal(RandomDouble(random, 100000) / 3.0, out);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RealNumberFifteenDigits);
+
 void BM_CurrencyPattern(benchmark::State& state) {
   const ValueFormatter formatter{LocaleConventions::Fallback()};
   RandomSource random(42);

@@ -33,7 +33,7 @@ std::optional<std::int64_t> ToLinearMs(DateSerial date) {
   if (!SerialInRange(date.days)) return std::nullopt;
   const double whole = std::trunc(date.days);
   const double fraction = std::fabs(date.days - whole);
-  return static_cast<std::int64_t>(whole) * kMsPerDay + std::llround(fraction * kMsPerDay);
+  return static_cast<std::int64_t>(whole) * kMsPerDay + static_cast<std::int64_t>(fraction * kMsPerDay + 0.5);
 }
 
 std::optional<DateSerial> FromDayAndFraction(std::int64_t day, double fraction) {
