@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -202,8 +201,6 @@ void frmZelvane::BuildControls() {
   txtFile->setReadOnly(true);
   txtFile->setFocusPolicy(Qt::ClickFocus);
   SetColours(txtFile, QPalette::Text, QColor(192, 192, 255), QPalette::Base, QColor(128, 128, 255));
-
-  for (QLabel* label : canvas->findChildren<QLabel*>()) label->setFocusPolicy(Qt::NoFocus);
 
   // Tab order; the file box is left out.
   QWidget* const order[] = {txtFieldName, cboDataType, txtSize,     txtStartString, txtLinksTo,       cmdNew,
