@@ -26,6 +26,21 @@ std::optional<DateSerial> AsDate(const Value& value, const LocaleConventions& co
   return std::nullopt;
 }
 
+// Stores a number or a date; assigning in place skips the variant's reset when the
+// field held the same kind on the line before.
+template <typename T>
+void Store(Value& value, T x) {
+  if (T* held = std::get_if<T>(&value)) {
+    *held = x;
+  } else {
+    value.emplace<T>(x);
+  }
+}
+
+void Clear(Value& value) {
+  if (value.index() != 0) value.emplace<std::monostate>();
+}
+
 // The value's text buffer, emptied; a value that already holds a text keeps its capacity.
 std::string& TextSlot(Value& value) {
   if (auto* text = std::get_if<std::string>(&value)) {
@@ -113,19 +128,19 @@ void GenerationRun::GenerateValue(std::int32_t line, std::int16_t field_no) {
   const std::string_view start = field.StartString;
   switch (prepared.type) {
     case DataType::None:
-      value.emplace<std::monostate>();
+      Clear(value);
       break;
     case DataType::CountingNumbers:
-      value.emplace<std::int32_t>(line);
+      Store<std::int32_t>(value, line);
       break;
     case DataType::RandomText:
       RandomText(random, start, field.Size, TextSlot(value));
       break;
     case DataType::RandomInteger:
-      value.emplace<std::int32_t>(RandomInteger(random, field.Size));
+      Store<std::int32_t>(value, RandomInteger(random, field.Size));
       break;
     case DataType::RandomDouble:
-      value.emplace<double>(RandomDouble(random, field.Size));
+      Store<double>(value, RandomDouble(random, field.Size));
       break;
     case DataType::RandomCurrency:
       RandomCurrency(random, formatter_, start, field.Size, TextSlot(value));
@@ -135,13 +150,13 @@ void GenerationRun::GenerateValue(std::int32_t line, std::int16_t field_no) {
       break;
     case DataType::RandomTime:
       if (!RandomTime(random, formatter_, prepared.time_start, field.Size, TextSlot(value))) {
-        value.emplace<std::monostate>();
+        Clear(value);
       }
       break;
     case DataType::FromFile:
       if (!FromFileItem(random, engine_.LastListPick, document_, field_no, field.ItemCount, start,
                         field.LinksTo, TextSlot(value))) {
-        value.emplace<std::monostate>();
+        Clear(value);
       }
       break;
     case DataType::Street:
@@ -164,7 +179,7 @@ void GenerationRun::GenerateValue(std::int32_t line, std::int16_t field_no) {
 // reads the value that slot still holds from the previous line.
 void GenerationRun::GenerateDate(const FieldDef& field, const PreparedField& prepared, Value& value) {
   if (!prepared.start_year_fits) {
-    value.emplace<std::monostate>();
+    Clear(value);
     return;
   }
   DateSerial base;
@@ -174,13 +189,13 @@ void GenerationRun::GenerateDate(const FieldDef& field, const PreparedField& pre
             ? AsDate(document_.Fields[field.LinksTo].CurrentValue, engine_.Conventions)
             : std::nullopt;
     if (!linked) {
-      value.emplace<std::monostate>();
+      Clear(value);
       return;
     }
     base = *linked;
   }
-  value.emplace<DateSerial>(RandomDate(engine_.Random, engine_.Conventions, prepared.start_year,
-                                       field.Size, field.LinksTo, base));
+  Store<DateSerial>(value, RandomDate(engine_.Random, engine_.Conventions, prepared.start_year,
+                                      field.Size, field.LinksTo, base));
 }
 
 Outcome GenerationRun::CloseDataFile() { return writer_.Close(); }
