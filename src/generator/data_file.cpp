@@ -29,7 +29,9 @@ void DataFileWriter::Create(const std::string& path) {
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
   } while (fd_ < 0 && errno == EINTR);
   if (fd_ < 0) {
-    Fail("The data file " + path + " could not be created: " + DescribeFileError(errno));
+    // With O_CREAT a missing name can only be a missing folder.
+    const std::string why = errno == ENOENT ? descriptions::kPathNotFound : DescribeFileError(errno);
+    Fail("The data file " + path + " could not be created: " + why);
     return;
   }
   const int status = ::fcntl(fd_, F_GETFL);

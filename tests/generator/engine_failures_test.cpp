@@ -33,14 +33,14 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
       {"untitled", [](const TempDir&) { return ""; }, "No file name"},
       {"blanks only", [](const TempDir&) { return "   "; }, "No file name"},
       {"missing folder", [](const TempDir& d) { return d.File("missing/orders.fld"); },
-       "could not be created"},
+       "could not be created: Path not found"},
       {"under /proc", [](const TempDir&) { return "/proc/zelvane-orders.fld"; }, "could not be created"},
       {"a folder in its place",
        [](const TempDir& d) {
          std::filesystem::create_directory(d.File("orders.txt"));
          return d.File("orders.fld");
        },
-       "could not be created"},
+       "could not be created: Path names a folder"},
       {"full disk",
        [](const TempDir& d) {
          std::filesystem::create_symlink("/dev/full", d.File("orders.txt"));
