@@ -1,0 +1,221 @@
+# Shared steps of the end-to-end tests, sourced by each tests/e2e/*.sh: a virtual X server
+# with a window manager, the real program started in a clean environment and driven
+# from outside through its windows only (xdotool keys and typing), and a screenshot of
+# the whole screen whenever a step fails.
+#
+# A script sources this file and calls `e2e_setup "$@"` first; it then runs inside
+# xvfb-run. Every wait polls with a time limit instead of sleeping a fixed time.
+
+set -euo pipefail
+set -E
+
+e2e_setup() {  # <zelvane binary> <artifacts folder>
+  E2E_BINARY=$(realpath "$1")
+  E2E_ARTIFACTS=$(realpath -m "$2")
+  E2E_NAME=$(basename "$0" .sh)
+  E2E_HERE=$(cd "$(dirname "$0")" && pwd)
+  mkdir -p "$E2E_ARTIFACTS"
+  if [ -z "${ZELVANE_E2E_INSIDE:-}" ]; then
+    export ZELVANE_E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$E2E_BINARY" "$E2E_ARTIFACTS"
+  fi
+  unset ZELVANE_E2E_INSIDE
+
+  E2E_WORK=$(mktemp -d)
+  E2E_PROGRAM_PID=""
+  E2E_OPENBOX_PID=""
+  E2E_STARTS=0
+  E2E_LOG="$E2E_ARTIFACTS/$E2E_NAME-program.log"
+  : > "$E2E_LOG"
+  trap e2e_cleanup EXIT
+  trap 'e2e_fail "step failed (line $LINENO): $BASH_COMMAND"' ERR
+
+  # Without a window manager no window ever gets the keyboard focus.
+  openbox > "$E2E_WORK/openbox.log" 2>&1 &
+  E2E_OPENBOX_PID=$!
+  e2e_poll 10 "no window manager came up" e2e_window_manager_up
+}
+
+e2e_window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+
+e2e_cleanup() {
+  trap - ERR
+  if [ -n "$E2E_PROGRAM_PID" ]; then kill "$E2E_PROGRAM_PID" 2>/dev/null || true; fi
+  if [ -n "$E2E_OPENBOX_PID" ]; then kill "$E2E_OPENBOX_PID" 2>/dev/null || true; fi
+  rm -rf "$E2E_WORK"
+}
+
+# Ends the test: a screenshot of the screen and the program's output go to the artifacts.
+e2e_fail() {
+  trap - ERR
+  echo "FAIL ($E2E_NAME): $*" >&2
+  local shot="$E2E_ARTIFACTS/$E2E_NAME-failure.png"
+  if import -window root "$shot" 2>/dev/null; then echo "screenshot: $shot" >&2; fi
+  echo "visible windows:" >&2
+  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed 's/^/  /' >&2 || true
+  echo "program output ($E2E_LOG):" >&2
+  tail -n 40 "$E2E_LOG" | sed 's/^/  /' >&2 || true
+  exit 1
+}
+
+# Repeats a command every 0.1 s until it succeeds: e2e_poll <seconds> <message> <command...>
+e2e_poll() {
+  local seconds=$1 message=$2
+  shift 2
+  local tries=$((seconds * 10))
+  while ! "$@" > /dev/null 2>&1; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "$message"
+    sleep 0.1
+  done
+}
+
+# Starts the program in a clean environment of its own: no desktop settings, its own
+# home and runtime folders, the C locale (so dates read M/d/yyyy), the X11 platform.
+e2e_start() {
+  [ -z "$E2E_PROGRAM_PID" ] || e2e_fail "the program is already running"
+  E2E_STARTS=$((E2E_STARTS + 1))
+  mkdir -p "$E2E_WORK/home" "$E2E_WORK/runtime"
+  chmod 700 "$E2E_WORK/runtime"
+  echo "--- start $E2E_STARTS" >> "$E2E_LOG"
+  (cd "$E2E_WORK" && exec env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u LANGUAGE \
+      HOME="$E2E_WORK/home" XDG_RUNTIME_DIR="$E2E_WORK/runtime" XDG_CONFIG_HOME="$E2E_WORK/home/.config" \
+      LANG=C LC_ALL=C QT_QPA_PLATFORM=xcb "$E2E_BINARY") >> "$E2E_LOG" 2>&1 &
+  E2E_PROGRAM_PID=$!
+  e2e_wait_active "^A Programming Utility\$" 20
+}
+
+e2e_running() { [ -n "$E2E_PROGRAM_PID" ] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; }
+
+# Waits for the program to end by itself and requires a clean exit.
+e2e_wait_end() {  # [seconds]
+  local tries=$((${1:-10} * 10))
+  while e2e_running; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "the program did not end"
+    sleep 0.1
+  done
+  local status=0
+  wait "$E2E_PROGRAM_PID" || status=$?
+  E2E_PROGRAM_PID=""
+  [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+}
+
+# The id of a visible window whose name matches the pattern, or nothing.
+e2e_find() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+# Waits until the window that has the focus is named by the pattern; sets E2E_WINDOW.
+e2e_wait_active() {  # <name pattern> [seconds]
+  local pattern=$1 tries=$((${2:-10} * 10)) active name
+  while :; do
+    active=$(xdotool getactivewindow 2>/dev/null || true)
+    if [ -n "$active" ]; then
+      name=$(xdotool getwindowname "$active" 2>/dev/null || true)
+      if [[ $name =~ $pattern ]]; then
+        E2E_WINDOW=$active
+        return 0
+      fi
+    fi
+    e2e_running || e2e_fail "the program ended while waiting for \"$pattern\""
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "no active window named \"$pattern\" (active: \"${name:-none}\")"
+    sleep 0.1
+  done
+}
+
+# Waits until no visible window is named by the pattern.
+e2e_wait_gone() {  # <name pattern> [seconds]
+  local pattern=$1 tries=$((${2:-10} * 10))
+  while [ -n "$(e2e_find "$pattern")" ]; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "the window \"$pattern\" stayed open"
+    sleep 0.1
+  done
+}
+
+# Keystrokes to the window that has the focus, as xdotool names them (alt+n, ctrl+o, Tab).
+e2e_key() { xdotool key --delay 40 "$@"; }
+
+# An access key or shortcut that presses a button: the button shows itself pressed for a
+# moment before it acts, and keys sent meanwhile would reach the wrong control.
+e2e_press() {
+  xdotool key "$1"
+  sleep 0.3
+}
+
+# Types plain ASCII text into the focused control (xdotool drops other characters).
+e2e_type() {
+  local LC_ALL=C
+  [[ $1 =~ ^[[:print:]]*$ ]] || e2e_fail "not plain ASCII text: $1"
+  xdotool type --delay 15 -- "$1"
+}
+
+# Answers a file dialog with a full path. Its file-name box has the focus; a completion
+# list that opens over it may take the first Return.
+e2e_file_dialog() {  # <dialog title> <path>
+  e2e_wait_active "^$1\$"
+  e2e_key ctrl+a
+  e2e_type "$2"
+  e2e_key Return
+  local tries=30
+  while [ -n "$(e2e_find "^$1\$")" ]; do
+    tries=$((tries - 1))
+    if [ "$tries" -eq 20 ]; then e2e_key Return; fi
+    [ "$tries" -gt 0 ] || e2e_fail "the \"$1\" dialog did not take $2"
+    sleep 0.1
+  done
+}
+
+# Chooses entry n (0-based) of the type box's drop-down list, as a person would with
+# the keyboard; the type box must have the focus.
+e2e_choose_type() {
+  local moves=()
+  for ((i = 0; i < $1; i++)); do moves+=(Down); done
+  e2e_key alt+Down Home "${moves[@]}" Return
+}
+
+# What the focused text box shows: the caret goes to its start and Shift+End selects it,
+# which hands the text to the X selection.
+e2e_box_text() {
+  e2e_key Home shift+End
+  e2e_selection
+}
+
+e2e_selection() {
+  sleep 0.2
+  xclip -o -selection primary 2>/dev/null || true
+}
+
+# Waits until the selection holds exactly the expected text.
+e2e_expect_selection() {  # <expected> <what it is>
+  local tries=30 got=""
+  while :; do
+    got=$(xclip -o -selection primary 2>/dev/null || true)
+    [ "$got" = "$1" ] && return 0
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "$2: \"$got\", expected \"$1\""
+    sleep 0.1
+  done
+}
+
+# Waits until a file holds exactly the given bytes (printf escapes allowed: \r\n).
+e2e_expect_file() {  # <path> <printf format of the content>
+  local expected="$E2E_WORK/expected.$$"
+  # shellcheck disable=SC2059
+  printf "$2" > "$expected"
+  local tries=50
+  until cmp -s "$1" "$expected"; do
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then
+      echo "--- expected $1:" >&2; cat -A "$expected" >&2
+      echo "--- found:" >&2; cat -A "$1" >&2 2>/dev/null || echo "(no file)" >&2
+      e2e_fail "$1 does not hold what was saved"
+    fi
+    sleep 0.1
+  done
+}
+
+# Checks a generated data file line by line against the rules of its field types.
+e2e_check_data_file() {  # <.fld path>
+  python3 "$E2E_HERE/check_data_file.py" "$1" || e2e_fail "the data file of $1 breaks the rules above"
+}

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# A whole session as a person has it, through the keyboard only: build a three-field
+# document (a date, a "From File" field with its list, a date linked to the first),
+# save it into a folder whose name has a blank, quit, start again, open it, generate
+# 1,000 lines and check the data file line by line against each type's rules.
+# Usage: round_trip.sh <zelvane binary> <artifacts folder>
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$@"
+
+folder="$E2E_WORK/my data"
+mkdir -p "$folder"
+fld="$folder/orders.fld"
+
+# Type list entries, counted from 0.
+RANDOM_DATE=5
+FROM_FILE=7
+
+e2e_start
+# Field 1: the name box has the focus; choosing a type fills in its defaults.
+e2e_type "Ordered"
+e2e_key Tab
+e2e_choose_type $RANDOM_DATE
+e2e_key Tab
+[ "$(e2e_box_text)" = "5" ] || e2e_fail "Random Date did not put its size 5 into the Size box"
+e2e_key Tab
+[ "$(e2e_box_text)" = "1998" ] || e2e_fail "Random Date did not put 1998 into the Start String box"
+
+# Field 2, a list. Edit List saves the untitled document first, through the save dialog.
+e2e_press alt+n
+e2e_type "Product"
+e2e_key Tab
+e2e_choose_type $FROM_FILE
+e2e_press alt+e
+e2e_file_dialog "Save As" "$fld"
+e2e_wait_active "^Edit List - 2\. Product\$"
+e2e_key Tab  # from the list to the item box
+for item in CD Record Cassette; do
+  e2e_type "$item"
+  e2e_press alt+a
+done
+e2e_press alt+c
+e2e_wait_active "^Exit\$"  # "Do you want to save the list data?"
+e2e_press alt+y
+e2e_wait_active "^Zelvane - orders\.fld\$"
+
+# Field 3: a date 1 to 30 days after field 1's date on the same line.
+e2e_press alt+n
+e2e_type "Shipped"
+e2e_key Tab
+e2e_choose_type $RANDOM_DATE
+e2e_key Tab
+e2e_type "30"
+e2e_key Tab Tab
+e2e_type "1"
+e2e_press alt+s  # Save Entries takes the boxes over first
+e2e_expect_file "$fld" '100\r\nFieldName,Type,Size,StartString,LinksTo\r\n"Ordered","Random Date",5,"1998",0\r\n"Product","From File",0,"",0\r\n"Shipped","Random Date",30,"1998",1\r\n'
+e2e_expect_file "${fld%.fld}.lst" '2,"CD"\r\n2,"Record"\r\n2,"Cassette"\r\n'
+
+# Exit saves a named document without asking.
+cp "$fld" "$E2E_WORK/saved.fld"
+e2e_press alt+x
+e2e_wait_end
+cmp -s "$fld" "$E2E_WORK/saved.fld" || e2e_fail "closing changed the saved document"
+
+# A new start knows nothing of it until File > Open.
+e2e_start
+e2e_key ctrl+o
+e2e_file_dialog "Open" "$fld"
+e2e_wait_active "^Zelvane - orders\.fld\$"
+e2e_expect_selection "Ordered" "field 1's name, selected in the name box"
+e2e_press alt+i
+e2e_wait_active "^Find Field\$"
+e2e_type "SHIP"
+e2e_key Return
+e2e_wait_active "^Zelvane - orders\.fld\$"
+e2e_expect_selection "Shipped" "the field found"
+e2e_key Tab Tab Tab Tab
+[ "$(e2e_box_text)" = "1" ] || e2e_fail "the reopened field 3 does not link to field 1"
+
+e2e_key ctrl+g
+e2e_wait_active "^Number of Data Items\$"
+e2e_key ctrl+a
+e2e_type "1000"
+e2e_key Return
+e2e_wait_active "^Task Completed\$" 30
+e2e_key Return
+e2e_wait_active "^Zelvane - orders\.fld\$"
+head -n 1 "$fld" | grep -qx $'1000\r' || e2e_fail "the number of data lines was not saved with the document"
+e2e_check_data_file "$fld"
+
+# Ctrl+X acts from a text box too, where it would otherwise cut text.
+e2e_key ctrl+x
+e2e_wait_end
+echo "round_trip: ok"
