@@ -20,7 +20,8 @@ run_suite() {  # name, extra cmake arguments...
   local name=$1; shift
   local dir="$root/build/$name"
   echo "=== $name: build"
-  cmake -S "$root" -B "$dir" -G Ninja -DZELVANE_BENCH=ON "$@" > "$logs/$name-configure.log"
+  cmake -S "$root" -B "$dir" -G Ninja -DZELVANE_BENCH=ON -DZELVANE_E2E_ARTIFACTS="$logs/e2e-$name" "$@" \
+    > "$logs/$name-configure.log"
   cmake --build "$dir" -j "$jobs"
   echo "=== $name: test"
   local status=0
