@@ -1,7 +1,5 @@
 #include "support/qt/scripted_dialogs.h"
 
-#include <utility>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -12,67 +10,23 @@ namespace zelvane::testing {
 
 namespace {
 
-const char* KindName(PromptKind kind) {
-  switch (kind) {
-    case PromptKind::MessageBox: return "message box";
-    case PromptKind::InputBox: return "input box";
-    case PromptKind::OpenFile: return "open dialog";
-    case PromptKind::SaveFile: return "save dialog";
-  }
-  return "?";
-}
-
-QString ShownTitle(const QString& title) {
-  return title.isEmpty() ? QString::fromLatin1(ui::kApplicationTitle) : title;
-}
-
-std::string Describe(const ShownPrompt& shown) {
-  return std::string(KindName(shown.kind)) + " \"" + shown.text.toStdString() + "\" (title \"" +
-         shown.title.toStdString() + "\")";
-}
-
-template <typename T>
-void Check(const std::optional<T>& expected, const T& actual, const char* what, const ShownPrompt& shown) {
-  if (expected && !(*expected == actual)) {
-    ADD_FAILURE() << "wrong " << what << " in " << Describe(shown);
-  }
-}
-
-void CheckText(const std::optional<QString>& expected, const QString& actual, const char* what,
-               const ShownPrompt& shown) {
-  if (expected && *expected != actual) {
-    ADD_FAILURE() << "wrong " << what << " in " << Describe(shown) << ": expected \""
-                  << expected->toStdString() << "\"";
-  }
+std::string Describe(PromptKind kind, const std::optional<QString>& text) {
+  const char* names[] = {"message box", "input box", "open dialog", "save dialog"};
+  return names[static_cast<int>(kind)] + (text ? " \"" + text->toStdString() + "\"" : std::string());
 }
 
 ui::Answer HarmlessAnswer(ui::Buttons buttons) {
-  switch (buttons) {
-    case ui::Buttons::YesNoCancel: return ui::Answer::Cancel;
-    case ui::Buttons::YesNo: return ui::Answer::No;
-    case ui::Buttons::Ok: break;
-  }
-  return ui::Answer::Ok;
+  if (buttons == ui::Buttons::YesNoCancel) return ui::Answer::Cancel;
+  return buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Ok;
 }
 
 }  // namespace
-
-Expectation& Expectation::Title(const QString& title) { title_ = title; return *this; }
-Expectation& Expectation::Buttons(ui::Buttons buttons) { buttons_ = buttons; return *this; }
-Expectation& Expectation::Icon(ui::Icon icon) { icon_ = icon; return *this; }
-Expectation& Expectation::DefaultButton(int number) { default_button_ = number; return *this; }
-Expectation& Expectation::DefaultText(const QString& text) { default_text_ = text; return *this; }
-Expectation& Expectation::Filter(const QString& filter) { text_ = filter; return *this; }
-Expectation& Expectation::Then(std::function<void()> action) { then_ = std::move(action); return *this; }
 
 ScriptedDialogs::ScriptedDialogs() { ui::InstallDialogs(this); }
 
 ScriptedDialogs::~ScriptedDialogs() {
   ui::InstallDialogs(nullptr);
-  for (const Expectation& left : expected_) {
-    ADD_FAILURE() << "expected " << KindName(left.kind_) << " never shown"
-                  << (left.text_ ? " \"" + left.text_->toStdString() + "\"" : std::string());
-  }
+  for (const Expectation& left : expected_) ADD_FAILURE() << "expected " << Describe(left.kind_, left.text_) << " never shown";
 }
 
 Expectation& ScriptedDialogs::Add(PromptKind kind, std::optional<QString> text) {
@@ -94,79 +48,52 @@ Expectation& ScriptedDialogs::ExpectInput(const QString& prompt, const QString& 
   return added;
 }
 
-Expectation& ScriptedDialogs::ExpectInputCancel(const QString& prompt) { return ExpectInput(prompt, QString()); }
-
-Expectation& ScriptedDialogs::ExpectOpen(const QString& path) {
-  Expectation& added = Add(PromptKind::OpenFile, std::nullopt);
-  added.path_answer_ = path;
+Expectation& ScriptedDialogs::ExpectFile(PromptKind kind, std::optional<QString> path) {
+  Expectation& added = Add(kind, std::nullopt);
+  added.path_answer_ = std::move(path);
   return added;
 }
 
-Expectation& ScriptedDialogs::ExpectOpenCancel() { return Add(PromptKind::OpenFile, std::nullopt); }
-
-Expectation& ScriptedDialogs::ExpectSave(const QString& path) {
-  Expectation& added = Add(PromptKind::SaveFile, std::nullopt);
-  added.path_answer_ = path;
-  return added;
-}
-
-Expectation& ScriptedDialogs::ExpectSaveCancel() { return Add(PromptKind::SaveFile, std::nullopt); }
-
-std::optional<Expectation> ScriptedDialogs::Match(const ShownPrompt& shown) {
+std::optional<Expectation> ScriptedDialogs::Match(ShownPrompt shown) {
+  if (shown.title.isEmpty()) shown.title = QString::fromLatin1(ui::kApplicationTitle);
   shown_.push_back(shown);
-  if (expected_.empty()) {
-    ADD_FAILURE() << "unexpected " << Describe(shown);
-    return std::nullopt;
-  }
-  if (expected_.front().kind_ != shown.kind) {
-    ADD_FAILURE() << "unexpected " << Describe(shown) << " while a " << KindName(expected_.front().kind_)
-                  << " was expected";
+  const std::string described = Describe(shown.kind, shown.text) + " (title \"" + shown.title.toStdString() + "\")";
+  if (expected_.empty() || expected_.front().kind_ != shown.kind) {
+    ADD_FAILURE() << "unexpected " << described;
     return std::nullopt;
   }
   Expectation next = std::move(expected_.front());
   expected_.pop_front();
-  CheckText(next.text_, shown.text, shown.kind == PromptKind::MessageBox || shown.kind == PromptKind::InputBox
-                                        ? "text" : "filter", shown);
-  CheckText(next.title_, shown.title, "title", shown);
-  Check(next.buttons_, shown.buttons, "buttons", shown);
-  Check(next.icon_, shown.icon, "icon", shown);
-  Check(next.default_button_, shown.default_button, "default button", shown);
-  CheckText(next.default_text_, shown.default_text, "default text", shown);
+  const auto check = [&](const auto& expected, const auto& actual, const char* what) {
+    if (expected && !(*expected == actual)) {
+      ADD_FAILURE() << "wrong " << what << " in " << described << ": expected " << ::testing::PrintToString(*expected);
+    }
+  };
+  check(next.text_, shown.text, "text");
+  check(next.title_, shown.title, "title");
+  check(next.buttons_, shown.buttons, "buttons");
+  check(next.icon_, shown.icon, "icon");
+  check(next.default_button_, shown.default_button, "default button");
+  check(next.default_text_, shown.default_text, "default text");
   if (next.then_) next.then_();
   return next;
 }
 
 ui::Answer ScriptedDialogs::MessageBox(const ui::MessageBoxRequest& request) {
-  ShownPrompt shown;
-  shown.kind = PromptKind::MessageBox;
-  shown.text = request.prompt;
-  shown.title = ShownTitle(request.title);
-  shown.buttons = request.buttons;
-  shown.icon = request.icon;
-  shown.default_button = request.default_button;
-  const std::optional<Expectation> next = Match(shown);
+  const auto next = Match({PromptKind::MessageBox, request.prompt, request.title, request.buttons, request.icon,
+                           request.default_button, {}, {}});
   return next ? next->answer_ : HarmlessAnswer(request.buttons);
 }
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& default_text) {
-  ShownPrompt shown;
-  shown.kind = PromptKind::InputBox;
-  shown.text = prompt;
-  shown.title = ShownTitle(title);
-  shown.default_text = default_text;
-  const std::optional<Expectation> next = Match(shown);
+  const auto next = Match({PromptKind::InputBox, prompt, title, {}, {}, 1, default_text, {}});
   return next ? next->input_answer_ : QString();
 }
 
 std::optional<QString> ScriptedDialogs::FileDialog(PromptKind kind, const QString& filter) {
-  ShownPrompt shown;
-  shown.kind = kind;
-  shown.text = filter;
-  shown.offered_path = last_path_;
-  const std::optional<Expectation> next = Match(shown);
+  const auto next = Match({kind, filter, {}, {}, {}, 1, {}, last_path_});
   if (!next || !next->path_answer_) return std::nullopt;
-  last_path_ = *next->path_answer_;
-  return last_path_;
+  return last_path_ = *next->path_answer_;
 }
 
 std::optional<QString> ScriptedDialogs::OpenFileName(const QString& filter) {
@@ -177,15 +104,10 @@ std::optional<QString> ScriptedDialogs::SaveFileName(const QString& filter) {
   return FileDialog(PromptKind::SaveFile, filter);
 }
 
-void RunSoon(std::function<void()> action) {
-  QTimer::singleShot(0, qApp, std::move(action));
-}
-
 void WhenModalShown(std::function<void(QWidget* modal)> action, int timeout_ms) {
   auto* timer = new QTimer(qApp);
   QElapsedTimer clock;
   clock.start();
-  timer->setInterval(5);
   QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeout_ms] {
     QWidget* modal = QApplication::activeModalWidget();
     const bool shown = modal != nullptr && modal->isVisible();
@@ -198,7 +120,7 @@ void WhenModalShown(std::function<void(QWidget* modal)> action, int timeout_ms) 
       ADD_FAILURE() << "no modal window appeared within " << timeout_ms << " ms";
     }
   });
-  timer->start();
+  timer->start(5);
 }
 
 }  // namespace zelvane::testing

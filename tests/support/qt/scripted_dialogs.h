@@ -9,26 +9,20 @@
 //   dialogs.ExpectMessage("Do you want to save this current file?", Answer::Yes)
 //       .Buttons(Buttons::YesNoCancel).Icon(Icon::Question).Title("Exit").DefaultButton(1);
 //   dialogs.ExpectSave("/tmp/x/new.fld");          // or ExpectSaveCancel()
-//   dialogs.ExpectInput("How many Data Items do you require?", "250")
-//       .Title("Number of Data Items").DefaultText("100");
-//   dialogs.ExpectOpenCancel();
+//   dialogs.ExpectInput("How many Data Items do you require?", "250").DefaultText("100");
 //   window.close();
-//   EXPECT_TRUE(dialogs.AllUsed());
 //
-// Text and title checks are exact; a message box without a title of its own is recorded
-// with the title the user would see ("Zelvane"). A prompt that does not match the next
+// Text and title checks are exact; a box without a title of its own is recorded with the
+// title the user would see ("Zelvane"). A prompt that does not match the next
 // expectation, or that comes when none is left, fails the test and gets the harmless
 // answer (Cancel, No or Ok; empty text; no path): nothing ever falls back to a real
-// dialog. Answers left unused when the twin is destroyed fail the test too.
-// Everything shown is recorded in Shown(), matched or not.
-//
-// Then(...) runs code while the prompt is "on screen" (e.g. to look at the wait cursor
-// or the document at that moment). RunSoon and WhenModalShown act inside the event loop
-// of a modal window that the code under test opens.
+// dialog. Answers left unused when the twin is destroyed fail the test too. Everything
+// shown is recorded in Shown(). Then(...) runs code while the prompt is "on screen".
 
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -45,37 +39,38 @@ enum class PromptKind { MessageBox, InputBox, OpenFile, SaveFile };
 // One box or dialog as the code under test asked for it.
 struct ShownPrompt {
   PromptKind kind = PromptKind::MessageBox;
-  QString text;            // the prompt; the filter for a file dialog
-  QString title;           // as the user would see it
+  QString text;  // the prompt; the filter for a file dialog
+  QString title;
   ui::Buttons buttons = ui::Buttons::Ok;
   ui::Icon icon = ui::Icon::None;
   int default_button = 1;
-  QString default_text;    // input box
-  QString offered_path;    // file dialogs: the path chosen last in either dialog
+  QString default_text;  // input box
+  QString offered_path;  // file dialogs: the path chosen last in either dialog
 };
-
-class ScriptedDialogs;
 
 // One expected prompt with its answer; the setters add checks and return *this.
 class Expectation {
  public:
-  Expectation& Title(const QString& title);
-  Expectation& Buttons(ui::Buttons buttons);
-  Expectation& Icon(ui::Icon icon);
-  Expectation& DefaultButton(int number);
-  Expectation& DefaultText(const QString& text);  // input box
-  Expectation& Filter(const QString& filter);     // file dialogs
-  Expectation& Then(std::function<void()> action);
+  Expectation& Title(const QString& title) { return Set(title_, title); }
+  Expectation& Buttons(ui::Buttons buttons) { return Set(buttons_, buttons); }
+  Expectation& Icon(ui::Icon icon) { return Set(icon_, icon); }
+  Expectation& DefaultButton(int number) { return Set(default_button_, number); }
+  Expectation& DefaultText(const QString& text) { return Set(default_text_, text); }
+  Expectation& Filter(const QString& filter) { return Set(text_, filter); }
+  Expectation& Then(std::function<void()> action) { return Set(then_, std::move(action)); }
 
  private:
   friend class ScriptedDialogs;
+  template <typename T, typename V>
+  Expectation& Set(T& member, V value) {
+    member = std::move(value);
+    return *this;
+  }
   PromptKind kind_ = PromptKind::MessageBox;
-  std::optional<QString> text_;  // nothing: any text
-  std::optional<QString> title_;
+  std::optional<QString> text_, title_, default_text_;  // nothing: not checked
   std::optional<ui::Buttons> buttons_;
   std::optional<ui::Icon> icon_;
   std::optional<int> default_button_;
-  std::optional<QString> default_text_;
   ui::Answer answer_ = ui::Answer::Ok;
   QString input_answer_;
   std::optional<QString> path_answer_;
@@ -91,11 +86,11 @@ class ScriptedDialogs final : public ui::DialogService {
 
   Expectation& ExpectMessage(const QString& text, ui::Answer answer);
   Expectation& ExpectInput(const QString& prompt, const QString& answer);
-  Expectation& ExpectInputCancel(const QString& prompt);  // answers the empty text
-  Expectation& ExpectOpen(const QString& path);
-  Expectation& ExpectOpenCancel();
-  Expectation& ExpectSave(const QString& path);
-  Expectation& ExpectSaveCancel();
+  Expectation& ExpectInputCancel(const QString& prompt) { return ExpectInput(prompt, QString()); }
+  Expectation& ExpectOpen(const QString& path) { return ExpectFile(PromptKind::OpenFile, path); }
+  Expectation& ExpectOpenCancel() { return ExpectFile(PromptKind::OpenFile, std::nullopt); }
+  Expectation& ExpectSave(const QString& path) { return ExpectFile(PromptKind::SaveFile, path); }
+  Expectation& ExpectSaveCancel() { return ExpectFile(PromptKind::SaveFile, std::nullopt); }
 
   const std::vector<ShownPrompt>& Shown() const { return shown_; }
   bool AllUsed() const { return expected_.empty(); }
@@ -107,9 +102,10 @@ class ScriptedDialogs final : public ui::DialogService {
 
  private:
   Expectation& Add(PromptKind kind, std::optional<QString> text);
-  // Records the prompt, checks it against the next expectation and takes that one off
+  Expectation& ExpectFile(PromptKind kind, std::optional<QString> path);
+  // Records the prompt and checks it against the next expectation, which it takes off
   // the queue; nothing when the prompt was unexpected.
-  std::optional<Expectation> Match(const ShownPrompt& shown);
+  std::optional<Expectation> Match(ShownPrompt shown);
   std::optional<QString> FileDialog(PromptKind kind, const QString& filter);
 
   std::deque<Expectation> expected_;
@@ -117,11 +113,8 @@ class ScriptedDialogs final : public ui::DialogService {
   QString last_path_;
 };
 
-// Runs the action from the event loop once the current code has gone back to it: inside
-// a modal window's loop when called just before the window is opened.
-void RunSoon(std::function<void()> action);
-
-// Waits (in the event loop) for a modal window to appear, then runs the action with it.
+// Waits (in the event loop) for a modal window to appear, then runs the action with it:
+// called just before the code under test opens the window, it acts inside its loop.
 // Fails the test if none appears within the time.
 void WhenModalShown(std::function<void(QWidget* modal)> action, int timeout_ms = 5000);
 

@@ -1,4 +1,4 @@
-// The real dialogs, driven from inside their own event loops.
+// The real dialogs, driven from inside their own event loops, and the desktop services.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -12,6 +12,7 @@
 
 #include "support/core/temp_dir.h"
 #include "support/qt/scripted_dialogs.h"
+#include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 
 namespace zelvane::ui {
@@ -19,142 +20,112 @@ namespace {
 
 using testing::WhenModalShown;
 
-QString Caption(QAbstractButton* button) { return button == nullptr ? QString() : button->text().remove('&'); }
-
-TEST(QtMessageBox, ShowsTheRequestAndReturnsTheButtonPressed) {
-  struct Case {
-    const char* name;
+TEST(QtDialogs, MessageBoxShowsTheRequestAndEscGivesCancelOrTheLastButton) {
+  const struct {
     MessageBoxRequest request;
     QString press;  // empty: Esc
-    Answer expected;
+    Answer answer;
     QMessageBox::Icon icon;
-    QString title;
-    int buttons;
-    QString default_button;
+    QString shown;  // title, number of buttons, default button
+  } cases[] = {
+      {{"Saved", Buttons::Ok, Icon::None, 1, ""}, "OK", Answer::Ok, QMessageBox::NoIcon, "Zelvane 1 OK"},
+      {{"Save?", Buttons::YesNoCancel, Icon::Information, 1, "Exit"}, "No", Answer::No, QMessageBox::Information,
+       "Exit 3 Yes"},
+      {{"Save?", Buttons::YesNoCancel, Icon::Question, 1, "Exit"}, "", Answer::Cancel, QMessageBox::Question,
+       "Exit 3 Yes"},
+      {{"Delete?", Buttons::YesNo, Icon::Exclamation, 2, ""}, "", Answer::No, QMessageBox::Warning, "Zelvane 2 No"},
   };
-  const std::vector<Case> cases = {
-      {"ok box, no title", {"Saved", Buttons::Ok, Icon::None, 1, ""}, "OK", Answer::Ok, QMessageBox::NoIcon,
-       "Zelvane", 1, "OK"},
-      {"yes/no/cancel: no", {"Save?", Buttons::YesNoCancel, Icon::Information, 1, "Exit"}, "No", Answer::No,
-       QMessageBox::Information, "Exit", 3, "Yes"},
-      {"yes/no/cancel: escape", {"Save?", Buttons::YesNoCancel, Icon::Question, 1, "Exit"}, "", Answer::Cancel,
-       QMessageBox::Question, "Exit", 3, "Yes"},
-      {"yes/no, second default, escape", {"Delete?", Buttons::YesNo, Icon::Exclamation, 2, ""}, "", Answer::No,
-       QMessageBox::Warning, "Zelvane", 2, "No"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& c : cases) {
     WhenModalShown([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       ASSERT_NE(box, nullptr);
       EXPECT_EQ(box->text(), c.request.prompt);
-      EXPECT_EQ(box->windowTitle(), c.title);
       EXPECT_EQ(box->icon(), c.icon);
-      EXPECT_EQ(box->buttons().size(), c.buttons);
-      EXPECT_EQ(Caption(box->defaultButton()), c.default_button);
+      EXPECT_EQ(QString("%1 %2 %3").arg(box->windowTitle()).arg(box->buttons().size()).arg(box->defaultButton()->text().remove('&')),
+                c.shown);
       if (c.press.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
       for (QAbstractButton* button : box->buttons()) {
-        if (Caption(button) == c.press) button->click();
+        if (button->text().remove('&') == c.press) button->click();
       }
     });
-    EXPECT_EQ(Dialogs().MessageBox(c.request), c.expected);
+    EXPECT_EQ(Dialogs().MessageBox(c.request), c.answer) << c.request.prompt.toStdString();
   }
 }
 
-TEST(QtInputBox, ReturnsTheTextOrNothingOnCancel) {
-  QString label, title, offered;
-  WhenModalShown([&](QWidget* modal) {
-    auto* box = qobject_cast<QInputDialog*>(modal);
-    ASSERT_NE(box, nullptr);
-    label = box->labelText();
-    title = box->windowTitle();
-    offered = box->textValue();
-    box->setTextValue("250");
-    box->accept();
-  });
-  EXPECT_EQ(Dialogs().InputBox("How many?", "Number", "100"), "250");
-  EXPECT_EQ(label, "How many?");
-  EXPECT_EQ(title, "Number");
-  EXPECT_EQ(offered, "100");
-
-  WhenModalShown([&](QWidget* modal) {
-    title = modal->windowTitle();
-    static_cast<QDialog*>(modal)->reject();
-  });
-  EXPECT_EQ(Dialogs().InputBox("How many?", "", "100"), QString());
-  EXPECT_EQ(title, "Zelvane");
-}
-
-// Types a name into the dialog and presses its accept button, as a user would.
-struct FileDialogStep {
-  QString typed;  // empty: cancel
-  QString offered_name;
-  QStringList filters;
-  QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-};
-
-void ActInFileDialog(FileDialogStep& step) {
-  WhenModalShown([&step](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    step.mode = dialog->acceptMode();
-    step.filters = dialog->nameFilters();
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(name, nullptr);
-    step.offered_name = name->text();
-    if (step.typed.isEmpty()) {
-      dialog->reject();
-      return;
-    }
-    name->setText(step.typed);
-    // A question (replace the file? create it?) would open a message box over the dialog.
-    QTimer::singleShot(100, [] {
-      if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        ADD_FAILURE() << "the dialog asked: " << question->text().toStdString();
-        question->reject();
-      }
+TEST(QtDialogs, InputBoxReturnsTheTextOrNothingOnCancel) {
+  QStringList shown;
+  for (bool accept : {true, false}) {
+    WhenModalShown([&](QWidget* modal) {
+      auto* box = qobject_cast<QInputDialog*>(modal);
+      ASSERT_NE(box, nullptr);
+      shown = {box->labelText(), box->windowTitle(), box->textValue()};
+      box->setTextValue("250");
+      accept ? box->accept() : box->reject();
     });
-    static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own checks
-    // A question about replacing the file would be a second modal window.
-    if (dialog->isVisible()) {
-      ADD_FAILURE() << "the dialog did not accept " << step.typed.toStdString();
-      dialog->reject();
-    }
-  });
+    EXPECT_EQ(Dialogs().InputBox("How many?", accept ? "Number" : "", "100"), accept ? "250" : "");
+    EXPECT_EQ(shown, QStringList({"How many?", accept ? "Number" : "Zelvane", "100"}));
+  }
 }
 
-TEST(QtFileDialogs, TakeTheNameAsTypedAndOfferTheLastPathAgain) {
+TEST(QtDialogs, FileDialogsTakeTheNameAsTypedAskNothingAndOfferTheLastPathAgain) {
   testing::TempDir dir;
-  const QString folder = QString::fromStdString(dir.path().string());
+  const QString folder = QString::fromStdString(dir.path().string()) + "/";
   testing::WriteBytes(dir.path() / "exists.fld", "100\r\n");
-
-  struct Case {
-    const char* name;
+  const struct {
     bool save;
-    QString typed;
-    std::optional<QString> expected;
-    QString offered_name;
-  };
-  const std::vector<Case> cases = {
-      {"open, cancelled", false, "", std::nullopt, ""},
-      {"save: new name, no extension added", true, folder + "/plain", folder + "/plain", ""},
-      {"open: a file that does not exist", false, folder + "/missing.fld", folder + "/missing.fld", "plain"},
-      {"save over an existing file, no question", true, folder + "/exists.fld", folder + "/exists.fld",
-       "missing.fld"},
-      {"save, cancelled: the last path is still offered", true, "", std::nullopt, "exists.fld"},
-      {"open after a cancel", false, folder + "/exists.fld", folder + "/exists.fld", "exists.fld"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FileDialogStep step{c.typed, {}, {}, {}};
-    ActInFileDialog(step);
-    const std::optional<QString> chosen =
-        c.save ? Dialogs().SaveFileName(kFldFilter) : Dialogs().OpenFileName(kFldFilter);
-    EXPECT_EQ(chosen, c.expected);
-    EXPECT_EQ(step.offered_name, c.offered_name);
-    EXPECT_EQ(step.mode, c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    EXPECT_EQ(step.filters, QStringList{"(*.fld) (*.fld)"});
+    QString typed;  // empty: cancel
+    QString offered;
+  } cases[] = {{false, "", ""},  {true, "plain", ""}, {false, "missing.fld", "plain"}, {true, "exists.fld", "missing.fld"},
+               {true, "", "exists.fld"}, {false, "exists.fld", "exists.fld"}};
+  for (const auto& c : cases) {
+    QString offered;
+    WhenModalShown([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+      EXPECT_EQ(dialog->nameFilters(), QStringList{"(*.fld) (*.fld)"});
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      offered = name->text();
+      if (c.typed.isEmpty()) return dialog->reject();
+      name->setText(folder + c.typed);
+      // A question (replace the file? create it?) would be a box over the dialog.
+      QTimer::singleShot(100, dialog, [] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          ADD_FAILURE() << "the dialog asked: " << question->text().toStdString();
+          question->reject();
+        }
+      });
+      static_cast<QDialog*>(dialog)->accept();  // runs the dialog's own checks
+      if (dialog->isVisible()) dialog->reject();
+    });
+    const auto chosen = c.save ? Dialogs().SaveFileName(kFldFilter) : Dialogs().OpenFileName(kFldFilter);
+    EXPECT_EQ(chosen, c.typed.isEmpty() ? std::nullopt : std::optional(folder + c.typed)) << c.typed.toStdString();
+    EXPECT_EQ(offered, c.offered) << c.typed.toStdString();
   }
+}
+
+TEST(Desktop, KeystrokeIsQueuedForTheFocusedControlOfAShownWindowOnly) {
+  QLineEdit box;
+  EXPECT_FALSE(GiveFocus(&box)) << "not shown yet";
+  PostKeystroke(&box, Qt::Key_End);  // no focused control: nothing is sent
+  box.show();
+  QApplication::setActiveWindow(&box);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  ASSERT_TRUE(GiveFocus(&box));
+  box.setText("Customer");
+  box.setCursorPosition(0);
+  PostKeystroke(&box, Qt::Key_End, Qt::ShiftModifier);
+  EXPECT_EQ(box.selectedText(), "") << "handled before the program read its input";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box.selectedText(), "Customer");
+}
+
+TEST(Desktop, WaitCursorSetTwiceNeedsOneRestore) {
+  SetWaitCursor(true);
+  SetWaitCursor(true);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  SetWaitCursor(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
