@@ -1,16 +1,31 @@
 #include "ui/help/help_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "support/qt/scripted_dialogs.h"
-#include "ui/help/window_test_helpers.h"
+#include "ui/help/about_window.h"
 
 namespace zelvane::ui {
 namespace {
+
+// Lets closed windows finish closing and be deleted.
+void Settle() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Makes another window the active one, as the user going back to the main window would.
+void ActivateOther(QWidget& other) {
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+}
 
 class HelpWindowTest : public ::testing::Test {
  protected:
@@ -21,38 +36,27 @@ class HelpWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     while (OpenHelpWindow() != nullptr) OpenHelpWindow()->close();
+    if (OpenAboutWindow() != nullptr) OpenAboutWindow()->close();
     Settle();
   }
   Document document;
 };
 
-TEST_F(HelpWindowTest, ShowsTheTopicInItsControls) {
-  frmHelp* help = Show("Random Date");
-  ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->windowTitle(), "Help with...");
-  EXPECT_EQ(help->findChild<QLabel*>("lblTitle")->text(), "Random Date Data Type");
-  auto* text = help->findChild<QPlainTextEdit*>("txtHelp");
-  EXPECT_EQ(text->toPlainText(), HelpText("Random Date").replace("\r\n", "\n"));
-  EXPECT_EQ(text->textCursor().position(), 0);
-
-  EXPECT_EQ(help->size(), QSize(383, 311));
-  EXPECT_EQ(help->txtHelp->geometry(), QRect(14, 20, 353, 247));
-  EXPECT_EQ(help->cmdClose->geometry(), QRect(266, 276, 101, 27));
-  // Without an owner and counted as a window of its own, it outlives the main window.
-  EXPECT_EQ(help->parentWidget(), nullptr);
-  EXPECT_TRUE(help->testAttribute(Qt::WA_QuitOnClose));
-  EXPECT_EQ(help->windowType(), Qt::Tool);
-}
-
-TEST_F(HelpWindowTest, BuiltOnceThenBroughtToFrontThenBuiltAnew) {
+TEST_F(HelpWindowTest, BuiltOnceForItsTopicThenBroughtToFrontThenBuiltAnew) {
   QPointer<frmHelp> street = Show("Street");
-  QWidget other;
-  ASSERT_TRUE(ActivateOther(other));
+  ASSERT_NE(street, nullptr);
+  EXPECT_EQ(street->lblTitle->text(), "Street Data Type");
+  EXPECT_EQ(street->txtHelp->toPlainText(), HelpText("Street").replace("\r\n", "\n"));
+  EXPECT_EQ(street->txtHelp->textCursor().position(), 0);
+  // Without an owner and counted as a window of its own, it outlives the main window.
+  EXPECT_TRUE(street->parentWidget() == nullptr && street->testAttribute(Qt::WA_QuitOnClose));
 
+  QWidget other;
+  ActivateOther(other);
   EXPECT_EQ(Show("Phone"), street.data());
   EXPECT_EQ(street->lblTitle->text(), "Street Data Type");
   EXPECT_TRUE(QTest::qWaitForWindowActive(street));
-  EXPECT_EQ(VisibleWindows<frmHelp>(), 1);
+  EXPECT_EQ(QApplication::focusWidget(), street->cmdClose) << "Close has the focus at every activation";
 
   // A request between closing and deletion must not revive the closing window.
   street->close();
@@ -62,74 +66,60 @@ TEST_F(HelpWindowTest, BuiltOnceThenBroughtToFrontThenBuiltAnew) {
   EXPECT_EQ(phone->lblTitle->text(), "Phone Data Type");
   Settle();
   EXPECT_TRUE(street.isNull());
-  EXPECT_EQ(VisibleWindows<frmHelp>(), 1);
-}
-
-TEST_F(HelpWindowTest, FocusGoesToCloseAtEveryActivation) {
-  frmHelp* help = Show("Phone");
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-  EXPECT_EQ(QApplication::focusWidget(), help->cmdClose);
-
-  help->txtHelp->setFocus();
-  QWidget other;
-  ASSERT_TRUE(ActivateOther(other));
-  help->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-  EXPECT_EQ(QApplication::focusWidget(), help->cmdClose);
 }
 
 TEST_F(HelpWindowTest, EnterAndEscCloseWhereverTheFocusIs) {
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
     for (bool on_text : {true, false}) {
-      SCOPED_TRACE(::testing::Message() << "key " << key << (on_text ? " on text" : " on Close"));
       QPointer<frmHelp> help = Show("Street");
       ASSERT_TRUE(QTest::qWaitForWindowActive(help));
       QWidget* target = on_text ? static_cast<QWidget*>(help->txtHelp) : help->cmdClose;
       target->setFocus();
       QTest::keyClick(target, key);
-      EXPECT_FALSE(help && help->isVisible());
       Settle();
-      EXPECT_TRUE(help.isNull());
+      EXPECT_TRUE(help.isNull()) << key << (on_text ? " on the text" : " on Close");
     }
   }
-}
-
-TEST_F(HelpWindowTest, TypingIntoTheTextChangesNothing) {
-  frmHelp* help = Show("Random Text");
-  const QString before = help->txtHelp->toPlainText();
-  help->txtHelp->setFocus();
-  QTest::keyClicks(help->txtHelp, "typed");
-  for (auto key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Tab}) QTest::keyClick(help->txtHelp, key);
-  QTest::keyClick(help->txtHelp, Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(help->txtHelp->toPlainText(), before);
 }
 
 TEST_F(HelpWindowTest, ModalRequestReplacesTheOpenWindowAndWaits) {
   QPointer<frmHelp> street = Show("Street");
   bool seen = false;
-  zelvane::testing::WhenModalShown([&](QWidget* modal) {
-    seen = true;
+  testing::WhenModalShown([&](QWidget* modal) {
     auto* help = qobject_cast<frmHelp*>(modal);
-    EXPECT_NE(help, nullptr);
-    EXPECT_EQ(OpenHelpWindow(), help);
+    ASSERT_NE(help, nullptr);
+    seen = true;
     EXPECT_FALSE(street && street->isVisible());
-    if (help != nullptr) {
-      EXPECT_EQ(help->lblTitle->text(), "Edit List Component");
-      // A modeless request meanwhile only brings the modal window forward.
-      document.HelpTopic = "Phone";
-      ShowHelpWindow(document, HelpMode::Modeless);
-      EXPECT_EQ(OpenHelpWindow(), help);
-      EXPECT_EQ(help->lblTitle->text(), "Edit List Component");
-    }
-    EXPECT_EQ(VisibleWindows<frmHelp>(), 1);
+    EXPECT_EQ(help->lblTitle->text(), "Edit List Component");
+    // A modeless request meanwhile only brings the modal window forward.
+    EXPECT_EQ(Show("Phone"), help);
+    EXPECT_EQ(help->lblTitle->text(), "Edit List Component");
     modal->close();
   });
   document.HelpTopic = "Edit List";
   ShowHelpWindow(document, HelpMode::Modal);
   EXPECT_TRUE(seen);
   EXPECT_EQ(OpenHelpWindow(), nullptr);
-  Settle();
-  EXPECT_TRUE(street.isNull());
+}
+
+TEST_F(HelpWindowTest, AboutIsOneWindowThatEscNeverClosesAndEnterOnlyOnOk) {
+  ShowAboutWindow();
+  QPointer<frmAbout> about = OpenAboutWindow();
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->lbl3->text() + " " + about->lblVersion->text(), "Zelvane Utility Version 1.2");
+  QWidget other;
+  ActivateOther(other);
+  ShowAboutWindow();
+  EXPECT_EQ(OpenAboutWindow(), about.data());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+  for (QWidget* target : {static_cast<QWidget*>(about.data()), static_cast<QWidget*>(about->cmdOK)}) {
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_NE(OpenAboutWindow(), nullptr);
+  }
+  QTest::keyClick(about, Qt::Key_Return);
+  EXPECT_NE(OpenAboutWindow(), nullptr) << "OK is not the default button";
+  QTest::keyClick(about->cmdOK, Qt::Key_Return);
+  EXPECT_EQ(OpenAboutWindow(), nullptr);
 }
 
 }  // namespace
