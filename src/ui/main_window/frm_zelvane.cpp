@@ -95,7 +95,8 @@ frmZelvane::~frmZelvane() {
   // The controls outlive this part of the window while it is torn down; they must not
   // run the window's procedures any more.
   for (QObject* watched : {static_cast<QObject*>(txtCurrentRecord), static_cast<QObject*>(cboDataType),
-                           static_cast<QObject*>(cboDataType->lineEdit())}) {
+                           static_cast<QObject*>(cboDataType->lineEdit()), static_cast<QObject*>(cboDataType->view()),
+                           static_cast<QObject*>(cboDataType->view()->viewport())}) {
     if (watched != nullptr) watched->removeEventFilter(this);
   }
 }
@@ -230,6 +231,8 @@ void frmZelvane::ConnectControls() {
   });
   cboDataType->installEventFilter(this);
   cboDataType->lineEdit()->installEventFilter(this);
+  cboDataType->view()->installEventFilter(this);
+  cboDataType->view()->viewport()->installEventFilter(this);
   txtCurrentRecord->installEventFilter(this);
 }
 
@@ -310,6 +313,12 @@ bool frmZelvane::eventFilter(QObject* watched, QEvent* event) {
       txtCurrentRecord_LostFocus();
     }
     return false;
+  }
+  // A key or click in the drop-down list is a choice, never the end of typing, however
+  // soon it follows the box losing the focus to the list as it opened.
+  if ((watched == cboDataType->view() || watched == cboDataType->view()->viewport()) &&
+      (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease)) {
+    typing_ends_ = false;
   }
   if (watched == cboDataType || watched == cboDataType->lineEdit()) {
     if (type == QEvent::Wheel && !cboDataType->view()->isVisible()) {
