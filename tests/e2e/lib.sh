@@ -4,7 +4,9 @@
 # the whole screen whenever a step fails.
 #
 # A script sources this file and calls `e2e_setup "$@"` first; it then runs inside
-# xvfb-run. Every wait polls with a time limit instead of sleeping a fixed time.
+# xvfb-run. Every wait polls with a time limit instead of sleeping a fixed time; the
+# limits stretch by ZELVANE_E2E_TIME_SCALE (a whole number, default 1) for a program
+# run under valgrind.
 
 set -euo pipefail
 set -E
@@ -58,11 +60,21 @@ e2e_fail() {
   exit 1
 }
 
+# Tenths of a second in the given number of seconds, stretched by the time scale.
+e2e_tenths() { echo $(($1 * 10 * ${ZELVANE_E2E_TIME_SCALE:-1})); }
+
+# Sleeps the given tenths of a second, stretched by the time scale.
+e2e_pause() {
+  local tenths=$(($1 * ${ZELVANE_E2E_TIME_SCALE:-1}))
+  sleep "$((tenths / 10)).$((tenths % 10))"
+}
+
 # Repeats a command every 0.1 s until it succeeds: e2e_poll <seconds> <message> <command...>
 e2e_poll() {
   local seconds=$1 message=$2
   shift 2
-  local tries=$((seconds * 10))
+  local tries
+  tries=$(e2e_tenths "$seconds")
   while ! "$@" > /dev/null 2>&1; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || e2e_fail "$message"
@@ -89,7 +101,8 @@ e2e_running() { [ -n "$E2E_PROGRAM_PID" ] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/n
 
 # Waits for the program to end by itself and requires a clean exit.
 e2e_wait_end() {  # [seconds]
-  local tries=$((${1:-10} * 10))
+  local tries
+  tries=$(e2e_tenths "${1:-10}")
   while e2e_running; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || e2e_fail "the program did not end"
@@ -106,7 +119,8 @@ e2e_find() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
 # Waits until the window that has the focus is named by the pattern; sets E2E_WINDOW.
 e2e_wait_active() {  # <name pattern> [seconds]
-  local pattern=$1 tries=$((${2:-10} * 10)) active name
+  local pattern=$1 tries active name
+  tries=$(e2e_tenths "${2:-10}")
   while :; do
     active=$(xdotool getactivewindow 2>/dev/null || true)
     if [ -n "$active" ]; then
@@ -125,7 +139,8 @@ e2e_wait_active() {  # <name pattern> [seconds]
 
 # Waits until no visible window is named by the pattern.
 e2e_wait_gone() {  # <name pattern> [seconds]
-  local pattern=$1 tries=$((${2:-10} * 10))
+  local pattern=$1 tries
+  tries=$(e2e_tenths "${2:-10}")
   while [ -n "$(e2e_find "$pattern")" ]; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || e2e_fail "the window \"$pattern\" stayed open"
@@ -140,7 +155,7 @@ e2e_key() { xdotool key --delay 40 "$@"; }
 # moment before it acts, and keys sent meanwhile would reach the wrong control.
 e2e_press() {
   xdotool key "$1"
-  sleep 0.3
+  e2e_pause 3
 }
 
 # Types plain ASCII text into the focused control (xdotool drops other characters).
@@ -157,10 +172,12 @@ e2e_file_dialog() {  # <dialog title> <path>
   e2e_key ctrl+a
   e2e_type "$2"
   e2e_key Return
-  local tries=30
+  local tries again
+  tries=$(e2e_tenths 3)
+  again=$((tries - 10))
   while [ -n "$(e2e_find "^$1\$")" ]; do
     tries=$((tries - 1))
-    if [ "$tries" -eq 20 ]; then e2e_key Return; fi
+    if [ "$tries" -eq "$again" ]; then e2e_key Return; fi
     [ "$tries" -gt 0 ] || e2e_fail "the \"$1\" dialog did not take $2"
     sleep 0.1
   done
@@ -174,21 +191,17 @@ e2e_choose_type() {
   e2e_key alt+Down Home "${moves[@]}" Return
 }
 
-# What the focused text box shows: the caret goes to its start and Shift+End selects it,
-# which hands the text to the X selection.
-e2e_box_text() {
+# Checks what the focused text box shows: the caret goes to its start and Shift+End
+# selects the text, which hands it to the X selection. (An empty box selects nothing.)
+e2e_expect_box() {  # <expected> <what it is>
   e2e_key Home shift+End
-  e2e_selection
-}
-
-e2e_selection() {
-  sleep 0.2
-  xclip -o -selection primary 2>/dev/null || true
+  e2e_expect_selection "$1" "$2"
 }
 
 # Waits until the selection holds exactly the expected text.
 e2e_expect_selection() {  # <expected> <what it is>
-  local tries=30 got=""
+  local tries got=""
+  tries=$(e2e_tenths 3)
   while :; do
     got=$(xclip -o -selection primary 2>/dev/null || true)
     [ "$got" = "$1" ] && return 0
@@ -203,7 +216,8 @@ e2e_expect_file() {  # <path> <printf format of the content>
   local expected="$E2E_WORK/expected.$$"
   # shellcheck disable=SC2059
   printf "$2" > "$expected"
-  local tries=50
+  local tries
+  tries=$(e2e_tenths 5)
   until cmp -s "$1" "$expected"; do
     tries=$((tries - 1))
     if [ "$tries" -le 0 ]; then

@@ -21,9 +21,9 @@ e2e_type "Ordered"
 e2e_key Tab
 e2e_choose_type $RANDOM_DATE
 e2e_key Tab
-[ "$(e2e_box_text)" = "5" ] || e2e_fail "Random Date did not put its size 5 into the Size box"
+e2e_expect_box "5" "the Size box after choosing Random Date"
 e2e_key Tab
-[ "$(e2e_box_text)" = "1998" ] || e2e_fail "Random Date did not put 1998 into the Start String box"
+e2e_expect_box "1998" "the Start String box after choosing Random Date"
 
 # Field 2, a list. Edit List saves the untitled document first, through the save dialog.
 e2e_press alt+n
@@ -75,7 +75,7 @@ e2e_key Return
 e2e_wait_active "^Zelvane - orders\.fld\$"
 e2e_expect_selection "Shipped" "the field found"
 e2e_key Tab Tab Tab Tab
-[ "$(e2e_box_text)" = "1" ] || e2e_fail "the reopened field 3 does not link to field 1"
+e2e_expect_box "1" "the reopened field 3's Links To box"
 
 e2e_key ctrl+g
 e2e_wait_active "^Number of Data Items\$"

@@ -18,7 +18,7 @@ e2e_wait_active "^Exit\$"
 e2e_key Escape
 e2e_wait_gone "^Exit\$"
 e2e_wait_active "^A Programming Utility\$"
-[ "$(e2e_box_text)" = "Draft" ] || e2e_fail "Cancel did not keep the typed name"
+e2e_expect_box "Draft" "the name box after Cancel"
 e2e_key alt+F4
 e2e_wait_active "^Exit\$"
 e2e_press alt+n
