@@ -11,8 +11,8 @@
 
 namespace zelvane {
 
-// Room for the longest usual line beyond the flush mark, so that appending rarely grows it.
-DataFileWriter::DataFileWriter() { buffer_.reserve(kBufferSize + 64 * 1024); }
+DataFileWriter::DataFileWriter()
+    : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)), capacity_(kBufferSize) {}
 
 DataFileWriter::~DataFileWriter() {
   if (fd_ >= 0) ::close(fd_);
@@ -38,9 +38,20 @@ void DataFileWriter::Create(const std::string& path) {
   if (status >= 0) ::fcntl(fd_, F_SETFL, status & ~O_NONBLOCK);
 }
 
+char* DataFileWriter::Reserve(std::size_t size) {
+  if (Room() < size) {
+    Flush();
+    if (capacity_ < size) {
+      buffer_ = std::make_unique_for_overwrite<char[]>(size);
+      capacity_ = size;
+    }
+  }
+  return End();
+}
+
 void DataFileWriter::Flush() {
-  const char* data = buffer_.data();
-  std::size_t left = buffer_.size();
+  const char* data = buffer_.get();
+  std::size_t left = used_;
   while (fd_ >= 0 && left > 0) {
     ssize_t written = ::write(fd_, data, left);
     if (written < 0 && errno == EINTR) continue;
@@ -58,7 +69,7 @@ void DataFileWriter::Flush() {
     data += written;
     left -= static_cast<std::size_t>(written);
   }
-  buffer_.clear();
+  used_ = 0;
 }
 
 Outcome DataFileWriter::Close() {

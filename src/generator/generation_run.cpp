@@ -1,8 +1,10 @@
 #include "generator/generation_run.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "document/list_file.h"
@@ -37,19 +39,6 @@ void Store(Value& value, T x) {
   }
 }
 
-void Clear(Value& value) {
-  if (value.index() != 0) value.emplace<std::monostate>();
-}
-
-// The value's text buffer, emptied; a value that already holds a text keeps its capacity.
-std::string& TextSlot(Value& value) {
-  if (auto* text = std::get_if<std::string>(&value)) {
-    text->clear();
-    return *text;
-  }
-  return value.emplace<std::string>();
-}
-
 }  // namespace
 
 std::string DataFileName(const std::string& current_file) {
@@ -73,131 +62,220 @@ void CountListItems(Document& document) {
 GenerationRun::GenerationRun(Document& document, Engine& engine)
     : document_(document),
       engine_(engine),
-      field_count_(std::clamp<int>(document.FieldCount, 0, kMaxFields)),
-      formatter_(engine.Conventions) {
+      field_count_(FieldsInUse(document)),
+      formatter_(engine.Conventions),
+      date_texts_(formatter_),
+      prepared_(static_cast<std::size_t>(field_count_)) {
+  // Each list field's items, in store order, one run of them per field.
+  std::vector<std::pair<std::size_t, std::size_t>> lists(prepared_.size());
+  const int entries = ListEntriesInUse(document);
   for (int i = 1; i <= field_count_; ++i) {
-    const FieldDef& field = document.Fields[i];
-    PreparedField& prepared = prepared_[i - 1];
-    prepared.type = DataTypeOf(field.Type);
-    if (prepared.type == DataType::RandomDate) {
-      const double year = RoundHalfEven(LeadingNumber(field.StartString));
-      prepared.start_year_fits = year >= -32768.0 && year <= 32767.0;
-      if (prepared.start_year_fits) prepared.start_year = static_cast<std::int16_t>(year);
-    } else if (prepared.type == DataType::RandomTime) {
-      prepared.time_start = ReadTimeStart(field.StartString, engine.Conventions);
+    if (DataTypeOf(document.Fields[i].Type) != DataType::FromFile) continue;
+    lists[i - 1].first = list_items_.size();
+    for (int k = 1; k <= entries; ++k) {
+      if (document.ListEntries[k].FieldNo == i) list_items_.emplace_back(document.ListEntries[k].Item);
     }
+    lists[i - 1].second = list_items_.size() - lists[i - 1].first;
+  }
+
+  line_length_ = 2 + kSpareRoom;  // CR LF, and the room past the last value
+  for (int i = 1; i <= field_count_; ++i) {
+    const FieldDef& definition = document.Fields[i];
+    PreparedField& field = prepared_[i - 1];
+    field.type = DataTypeOf(definition.Type);
+    field.size = definition.Size;
+    field.links_to = definition.LinksTo;
+    field.item_count = definition.ItemCount;
+    field.start = PaddedText(definition.StartString);
+    field.list = std::span<const PaddedText>(list_items_).subspan(lists[i - 1].first, lists[i - 1].second);
+    field.value = &document.Fields[i].CurrentValue;
+    field.last = i == field_count_;
+    if (field.type == DataType::RandomDate) {
+      const double year = RoundHalfEven(LeadingNumber(definition.StartString));
+      field.start_year_fits = year >= -32768.0 && year <= 32767.0;
+      if (field.start_year_fits) field.start_year = static_cast<std::int16_t>(year);
+    } else if (field.type == DataType::RandomTime) {
+      field.time_start = ReadTimeStart(definition.StartString, engine.Conventions);
+    }
+    line_length_ += MaxLength(field) + 1;
+  }
+}
+
+GenerationRun::~GenerationRun() { StorePendingTexts(); }
+
+std::size_t GenerationRun::MaxLength(const PreparedField& field) const {
+  switch (field.type) {
+    case DataType::None: return 0;
+    case DataType::CountingNumbers:
+    case DataType::RandomInteger: return ValueFormatter::kMaxWholeLength + 2;
+    case DataType::RandomDouble: return formatter_.MaxNumberLength() + 2;
+    case DataType::RandomCurrency: return field.start.size() + formatter_.MaxNumberLength();
+    case DataType::RandomDate: return formatter_.MaxDateLength();
+    case DataType::RandomTime: return formatter_.MaxShortTimeLength();
+    case DataType::FromFile: {
+      std::size_t longest = 0;
+      for (const PaddedText& item : field.list) longest = std::max(longest, item.size());
+      return field.start.size() + longest;
+    }
+    default: return MaxTextValueLength(field.type, field.start.size(), field.size);
   }
 }
 
 void GenerationRun::OpenDataFile() {
   writer_.Create(DataFileName(document_.CurrentFile));
-  std::string& out = writer_.Buffer();
+  std::size_t length = 2 + static_cast<std::size_t>(field_count_);
+  for (int i = 1; i <= field_count_; ++i) length += document_.Fields[i].FieldName.size();
+  char* out = writer_.Reserve(length);
   for (int i = 1; i <= field_count_; ++i) {
-    if (i > 1) out.push_back(',');
-    out.append(document_.Fields[i].FieldName);
+    if (i > 1) *out++ = ',';
+    const std::string& name = document_.Fields[i].FieldName;
+    std::memcpy(out, name.data(), name.size());
+    out += name.size();
   }
-  out.append("\r\n");
-  writer_.LineDone();
+  out[0] = '\r';
+  out[1] = '\n';
+  writer_.Advance(out + 2);
+}
+
+char* GenerationRun::GenerateValue(PreparedField& field, std::int32_t line, RandomSource& random, char* out) {
+  Value& value = *field.value;
+  char* const begin = out;
+  switch (field.type) {
+    case DataType::None:
+      Clear(field);
+      return out;
+    case DataType::CountingNumbers:
+      Store<std::int32_t>(value, line);
+      return WriteNumber(line, field.last, out);
+    case DataType::RandomText:
+      return KeepText(field, begin, RandomText(random, field.start, field.size, out));
+    case DataType::RandomInteger: {
+      const std::int32_t whole = RandomInteger(random, field.size);
+      Store<std::int32_t>(value, whole);
+      return WriteNumber(whole, field.last, out);
+    }
+    case DataType::RandomDouble: {
+      const std::int64_t hundredths = RandomHundredths(random, field.size);
+      Store<double>(value, static_cast<double>(hundredths) / 100.0);
+      if (field.last && hundredths >= 0) *out++ = ' ';
+      out = formatter_.WriteHundredths(hundredths, out);
+      if (field.last) *out++ = ' ';
+      return out;
+    }
+    case DataType::RandomCurrency:
+      return KeepText(field, begin, RandomCurrency(random, formatter_, field.start, field.size, out));
+    case DataType::RandomDate:
+      return GenerateDate(field, out);
+    case DataType::RandomTime:
+      if (char* end = RandomTime(random, formatter_, field.time_start, field.size, out)) {
+        return KeepText(field, begin, end);
+      }
+      Clear(field);
+      return out;
+    case DataType::FromFile:
+      if (char* end = FromFileItem(random, engine_.LastListPick, field.list, field.item_count, field.start,
+                                   field.links_to, out)) {
+        return KeepText(field, begin, end);
+      }
+      Clear(field);
+      return out;
+    case DataType::Street:
+      return KeepText(field, begin, RandomStreet(random, field.size, out));
+    case DataType::Phone:
+      return KeepText(field, begin, RandomPhone(random, field.start, field.size, out));
+    case DataType::Email:
+      return KeepText(field, begin, RandomEmail(random, field.start, field.size, out));
+    case DataType::WebURL:
+      return KeepText(field, begin, RandomWebURL(random, field.start, field.size, out));
+  }
+  return out;
 }
 
 void GenerationRun::WriteDataLine(std::int32_t line) {
-  std::string& out = writer_.Buffer();
-  for (int i = 1; i <= field_count_; ++i) {
-    GenerateValue(line, static_cast<std::int16_t>(i));
-    const Value& value = document_.Fields[i].CurrentValue;
-    if (i == field_count_) {
-      formatter_.AppendLastColumn(value, out);
-    } else {
-      if (const auto* text = std::get_if<std::string>(&value)) {
-        out.append(*text);
-      } else {
-        formatter_.AppendText(value, out);
-      }
-      out.push_back(',');
-    }
+  char* out = writer_.End();
+  if (writer_.Room() < line_length_) {
+    // The texts still only in the output go into their fields before it moves.
+    StorePendingTexts();
+    out = writer_.Reserve(line_length_);
   }
-  out.append("\r\n");
-  writer_.LineDone();
-}
-
-void GenerationRun::GenerateValue(std::int32_t line, std::int16_t field_no) {
-  FieldDef& field = document_.Fields[field_no];
-  const PreparedField& prepared = prepared_[field_no - 1];
-  Value& value = field.CurrentValue;
+  // Held locally: a character written through out could otherwise be any member.
   RandomSource& random = engine_.Random;
-  const std::string_view start = field.StartString;
-  switch (prepared.type) {
-    case DataType::None:
-      Clear(value);
-      break;
-    case DataType::CountingNumbers:
-      Store<std::int32_t>(value, line);
-      break;
-    case DataType::RandomText:
-      RandomText(random, start, field.Size, TextSlot(value));
-      break;
-    case DataType::RandomInteger:
-      Store<std::int32_t>(value, RandomInteger(random, field.Size));
-      break;
-    case DataType::RandomDouble:
-      Store<double>(value, RandomDouble(random, field.Size));
-      break;
-    case DataType::RandomCurrency:
-      RandomCurrency(random, formatter_, start, field.Size, TextSlot(value));
-      break;
-    case DataType::RandomDate:
-      GenerateDate(field, prepared, value);
-      break;
-    case DataType::RandomTime:
-      if (!RandomTime(random, formatter_, prepared.time_start, field.Size, TextSlot(value))) {
-        Clear(value);
-      }
-      break;
-    case DataType::FromFile:
-      if (!FromFileItem(random, engine_.LastListPick, document_, field_no, field.ItemCount, start,
-                        field.LinksTo, TextSlot(value))) {
-        Clear(value);
-      }
-      break;
-    case DataType::Street:
-      RandomStreet(random, field.Size, TextSlot(value));
-      break;
-    case DataType::Phone:
-      RandomPhone(random, start, field.Size, TextSlot(value));
-      break;
-    case DataType::Email:
-      RandomEmail(random, start, field.Size, TextSlot(value));
-      break;
-    case DataType::WebURL:
-      RandomWebURL(random, start, field.Size, TextSlot(value));
-      break;
+  for (PreparedField *field = prepared_.data(), *end = field + prepared_.size(); field != end; ++field) {
+    out = GenerateValue(*field, line, random, out);
+    *out++ = ',';
   }
+  if (!prepared_.empty()) --out;  // no comma after the last column
+  out[0] = '\r';
+  out[1] = '\n';
+  writer_.Advance(out + 2);
 }
 
 // A date that cannot be based (start year beyond 16 bits, a link outside 1..50, a linked
 // value that is no date) is empty and makes no draw. A link to this field or a later one
 // reads the value that slot still holds from the previous line.
-void GenerationRun::GenerateDate(const FieldDef& field, const PreparedField& prepared, Value& value) {
-  if (!prepared.start_year_fits) {
-    Clear(value);
-    return;
+char* GenerationRun::GenerateDate(PreparedField& field, char* out) {
+  if (!field.start_year_fits) {
+    Clear(field);
+    return out;
   }
   DateSerial base;
-  if (field.LinksTo != 0) {
-    const std::optional<DateSerial> linked =
-        NumberedTable<FieldDef, kMaxFields>::Holds(field.LinksTo)
-            ? AsDate(document_.Fields[field.LinksTo].CurrentValue, engine_.Conventions)
-            : std::nullopt;
+  if (field.links_to != 0) {
+    std::optional<DateSerial> linked;
+    if (NumberedTable<FieldDef, kMaxFields>::Holds(field.links_to)) {
+      const bool in_use = field.links_to <= field_count_;
+      const PreparedField* target = in_use ? &prepared_[static_cast<std::size_t>(field.links_to) - 1] : nullptr;
+      linked = target != nullptr && target->pending != nullptr
+                   ? ReadDateTime(std::string_view(target->pending, target->pending_size), engine_.Conventions)
+                   : AsDate(document_.Fields[field.links_to].CurrentValue, engine_.Conventions);
+    }
     if (!linked) {
-      Clear(value);
-      return;
+      Clear(field);
+      return out;
     }
     base = *linked;
   }
-  Store<DateSerial>(value, RandomDate(engine_.Random, engine_.Conventions, prepared.start_year,
-                                      field.Size, field.LinksTo, base));
+  const DateSerial date =
+      RandomDate(engine_.Random, engine_.Conventions, field.start_year, field.size, field.links_to, base);
+  Store<DateSerial>(*field.value, date);
+  return date_texts_.Write(date, out);
 }
 
-Outcome GenerationRun::CloseDataFile() { return writer_.Close(); }
+// The last column puts a blank before a number that is not negative and one after any.
+char* GenerationRun::WriteNumber(std::int32_t value, bool last, char* out) const {
+  if (last && value >= 0) *out++ = ' ';
+  out = formatter_.WriteWhole(value, out);
+  if (last) *out++ = ' ';
+  return out;
+}
+
+char* GenerationRun::KeepText(PreparedField& field, const char* begin, char* end) {
+  field.pending = begin;
+  field.pending_size = static_cast<std::size_t>(end - begin);
+  return end;
+}
+
+void GenerationRun::Clear(PreparedField& field) {
+  field.pending = nullptr;
+  if (field.value->index() != 0) field.value->emplace<std::monostate>();
+}
+
+void GenerationRun::StorePendingTexts() {
+  for (int i = 1; i <= field_count_; ++i) {
+    PreparedField& field = prepared_[static_cast<std::size_t>(i) - 1];
+    if (field.pending == nullptr) continue;
+    Value& value = document_.Fields[i].CurrentValue;
+    if (auto* text = std::get_if<std::string>(&value)) {
+      text->assign(field.pending, field.pending_size);
+    } else {
+      value.emplace<std::string>(field.pending, field.pending_size);
+    }
+    field.pending = nullptr;
+  }
+}
+
+Outcome GenerationRun::CloseDataFile() {
+  StorePendingTexts();
+  return writer_.Close();
+}
 
 }  // namespace zelvane

@@ -1,12 +1,14 @@
 #pragma once
 // Values of "Random Integer", "Random Double", "Random Currency", "Random Date" and
 // "Random Time". Every draw widens r to double and forms the products in the order
-// written; Int is the floor. Texts are appended to the caller's buffer.
+// written; Int is the floor. Texts are written into room the caller has made, and each
+// writer returns the end of what it wrote.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "generator/padded_text.h"
 #include "platform/locale_conventions.h"
 #include "platform/random_source.h"
 #include "platform/value.h"
@@ -14,15 +16,39 @@
 
 namespace zelvane {
 
+// Int of a value within the 64-bit range: the greatest whole number not above it.
+inline std::int64_t Int(double value) {
+  const auto truncated = static_cast<std::int64_t>(value);
+  return truncated - (static_cast<double>(truncated) > value ? 1 : 0);
+}
+
+// The choice rule, Int(r * n + 1): 1..n for a positive n. The result fits 32 bits for
+// every 32-bit n, since 0 <= r < 1.
+inline std::int32_t Choose(RandomSource& random, std::int32_t n) {
+  const double r = random.Next();
+  return static_cast<std::int32_t>(Int(r * static_cast<double>(n) + 1.0));
+}
+
 // Int(r * size + 1): 1..size, always 1 for size 0, size + 1..1 for a negative size.
-std::int32_t RandomInteger(RandomSource& random, std::int32_t size);
+inline std::int32_t RandomInteger(RandomSource& random, std::int32_t size) { return Choose(random, size); }
 
-// Int(r * size * 100 + 1) / 100.
-double RandomDouble(RandomSource& random, std::int32_t size);
+// Int(r * size * 100 + 1): the amount of "Random Double" and "Random Currency" in hundredths.
+inline std::int64_t RandomHundredths(RandomSource& random, std::int32_t size) {
+  const double r = random.Next();
+  return Int(r * static_cast<double>(size) * 100.0 + 1.0);
+}
 
-// The start string followed by an amount as RandomDouble's, in the pattern "#.00".
-void RandomCurrency(RandomSource& random, const ValueFormatter& formatter,
-                    std::string_view start_string, std::int32_t size, std::string& out);
+inline double RandomDouble(RandomSource& random, std::int32_t size) {
+  return static_cast<double>(RandomHundredths(random, size)) / 100.0;
+}
+
+// The start string followed by an amount as RandomDouble's, in the pattern "#.00"; at
+// most start.size() + formatter.MaxNumberLength() characters.
+inline char* RandomCurrency(RandomSource& random, const ValueFormatter& formatter, const PaddedText& start,
+                            std::int32_t size, char* out) {
+  const std::int64_t hundredths = RandomHundredths(random, size);
+  return formatter.WriteCurrencyHundredths(hundredths, start.CopyTo(out));
+}
 
 // Linked (link > 0): the base plus 1..size days, one draw. Unlinked: day, month, year
 // drawn in that order. A date that cannot be formed gives day 0.
@@ -34,13 +60,17 @@ DateSerial RandomDate(RandomSource& random, const LocaleConventions& conventions
 struct TimeStart {
   bool readable = false;
   DateSerial start;
-  std::int32_t span = 0;  // minutes from the start to 23:59 on day 0
+  std::int64_t start_ms = 0;  // the start as a linear moment
+  std::int32_t span = 0;      // minutes from the start to 23:59 on day 0
 };
 TimeStart ReadTimeStart(std::string_view start_string, const LocaleConventions& conventions);
 
-// One draw; appends start + k * size minutes in "Short Time" form and returns true, or
-// appends nothing and returns false (an empty value) when the start does not read or
-// the result lies outside the date range.
+// One draw; writes start + k * size minutes in "Short Time" form (at most
+// formatter.MaxShortTimeLength() characters), or nothing and returns nullptr (an empty
+// value) when the start does not read or the result lies outside the date range.
+char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
+                 std::int32_t size, char* out);
+// The same, appended to a string; false for an empty value.
 bool RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
                 std::int32_t size, std::string& out);
 

@@ -1,7 +1,6 @@
 #include "platform/date_serial.h"
 
 #include <array>
-#include <chrono>
 #include <cmath>
 
 #include "platform/date_pattern.h"
@@ -10,12 +9,11 @@
 namespace zelvane {
 namespace {
 
-using std::chrono::sys_days;
-using std::chrono::year_month_day;
-
 constexpr std::int64_t kMsPerDay = 86'400'000;
 constexpr std::int64_t kMsPerMinute = 60'000;
-constexpr sys_days kDayZero{std::chrono::year{1899} / 12 / 30};
+// Day 0 counted from 1 March of year 0 of the proleptic Gregorian calendar, where the
+// 400-year cycles of the arithmetic below begin.
+constexpr std::int64_t kDayZeroFromCycleStart = 693'899;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
@@ -26,14 +24,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 bool SerialInRange(double days) {
   return std::isfinite(days) && days > static_cast<double>(kFirstDateDay - 1) &&
          days < static_cast<double>(kLastDateDay + 1);
-}
-
-// A date as milliseconds on one forward-running line: day * ms per day + time of day.
-std::optional<std::int64_t> ToLinearMs(DateSerial date) {
-  if (!SerialInRange(date.days)) return std::nullopt;
-  const double whole = std::trunc(date.days);
-  const double fraction = std::fabs(date.days - whole);
-  return static_cast<std::int64_t>(whole) * kMsPerDay + static_cast<std::int64_t>(fraction * kMsPerDay + 0.5);
 }
 
 std::optional<DateSerial> FromDayAndFraction(std::int64_t day, double fraction) {
@@ -48,12 +38,31 @@ std::optional<DateSerial> FromLinearMs(std::int64_t linear) {
   return FromDayAndFraction(day, static_cast<double>(ms) / static_cast<double>(kMsPerDay));
 }
 
+// The day and the second within it, to the nearest second; past the last day the last
+// second of it.
+void SplitLinearMs(std::int64_t linear, std::int64_t& day, std::int64_t& seconds) {
+  seconds = FloorDiv(linear + 500, 1000);
+  day = FloorDiv(seconds, 86400);
+  seconds -= day * 86400;
+  if (day > kLastDateDay) {
+    day = kLastDateDay;
+    seconds = 86399;
+  }
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 std::optional<std::int64_t> DayNumber(int year, int month, int day) {
-  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
-  const year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                            std::chrono::day{static_cast<unsigned>(day)}};
-  if (!date.ok()) return std::nullopt;
-  return (sys_days{date} - kDayZero).count();
+  if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return std::nullopt;
+  static constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0)) return std::nullopt;
+  // Years begin in March, so that the leap day ends the year.
+  const std::int64_t y = year - (month <= 2 ? 1 : 0);
+  const std::int64_t cycle = y / 400;
+  const std::int64_t year_of_cycle = y - cycle * 400;
+  const std::int64_t day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const std::int64_t day_of_cycle = year_of_cycle * 365 + year_of_cycle / 4 - year_of_cycle / 100 + day_of_year;
+  return cycle * 146097 + day_of_cycle - kDayZeroFromCycleStart;
 }
 
 int WindowYear(int year, const LocaleConventions& conventions) {
@@ -309,21 +318,42 @@ class DateTimeReader {
 
 }  // namespace
 
-std::optional<CivilDateTime> BreakDown(DateSerial date) {
-  const auto linear = ToLinearMs(date);
-  if (!linear) return std::nullopt;
-  std::int64_t seconds = FloorDiv(*linear + 500, 1000);
-  std::int64_t day = FloorDiv(seconds, 86400);
-  seconds -= day * 86400;
-  if (day > kLastDateDay) {
-    day = kLastDateDay;
-    seconds = 86399;
-  }
-  const year_month_day ymd{kDayZero + std::chrono::days{day}};
+std::optional<std::int64_t> LinearMs(DateSerial date) {
+  if (!SerialInRange(date.days)) return std::nullopt;
+  const double whole = std::trunc(date.days);
+  const double fraction = std::fabs(date.days - whole);
+  return static_cast<std::int64_t>(whole) * kMsPerDay + static_cast<std::int64_t>(fraction * kMsPerDay + 0.5);
+}
+
+CivilDateTime CivilDay(std::int64_t day) {
+  // Whole 400-year cycles, then years of the cycle, each beginning in March.
+  const std::uint64_t from_cycle_start = static_cast<std::uint64_t>(day + kDayZeroFromCycleStart);
+  const std::uint64_t cycle = from_cycle_start / 146097;
+  const std::uint64_t day_of_cycle = from_cycle_start - cycle * 146097;
+  const std::uint64_t year_of_cycle =
+      (day_of_cycle - day_of_cycle / 1460 + day_of_cycle / 36524 - day_of_cycle / 146096) / 365;
+  const std::uint64_t day_of_year = day_of_cycle - (365 * year_of_cycle + year_of_cycle / 4 - year_of_cycle / 100);
+  const std::uint64_t month_from_march = (5 * day_of_year + 2) / 153;
   CivilDateTime civil;
-  civil.year = static_cast<int>(ymd.year());
-  civil.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  civil.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  civil.day = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
+  civil.month = static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
+  civil.year = static_cast<int>(year_of_cycle + cycle * 400) + (civil.month <= 2 ? 1 : 0);
+  civil.hour = civil.minute = civil.second = 0;
+  return civil;
+}
+
+ClockTime ClockTimeOf(std::int64_t linear_ms) {
+  std::int64_t day = 0, seconds = 0;
+  SplitLinearMs(linear_ms, day, seconds);
+  return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+}
+
+std::optional<CivilDateTime> BreakDown(DateSerial date) {
+  const auto linear = LinearMs(date);
+  if (!linear) return std::nullopt;
+  std::int64_t day = 0, seconds = 0;
+  SplitLinearMs(*linear, day, seconds);
+  CivilDateTime civil = CivilDay(day);
   civil.hour = static_cast<int>(seconds / 3600);
   civil.minute = static_cast<int>(seconds / 60 % 60);
   civil.second = static_cast<int>(seconds % 60);
@@ -343,7 +373,9 @@ std::optional<DateSerial> MakeDate(int year, int month, int day, const LocaleCon
 
 std::optional<DateSerial> AddDays(DateSerial date, double days) {
   if (!SerialInRange(date.days) || !std::isfinite(days)) return std::nullopt;
-  const double whole_days = RoundHalfEven(days);
+  // Generated day counts are whole already; only a fraction needs the rounding.
+  const bool whole_already = std::fabs(days) <= 1e15 && days == static_cast<double>(static_cast<std::int64_t>(days));
+  const double whole_days = whole_already ? days : RoundHalfEven(days);
   if (std::fabs(whole_days) > 1e8) return std::nullopt;
   const double whole = std::trunc(date.days);
   const double fraction = std::fabs(date.days - whole);
@@ -351,15 +383,24 @@ std::optional<DateSerial> AddDays(DateSerial date, double days) {
                             fraction);
 }
 
+std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes) {
+  if (minutes > 10'000'000'000 || minutes < -10'000'000'000) return std::nullopt;
+  const std::int64_t moment = linear_ms + minutes * kMsPerMinute;
+  if (moment < kFirstDateDay * kMsPerDay || moment >= (kLastDateDay + 1) * kMsPerDay) return std::nullopt;
+  return moment;
+}
+
 std::optional<DateSerial> AddMinutes(DateSerial date, std::int64_t minutes) {
-  const auto linear = ToLinearMs(date);
-  if (!linear || minutes > 10'000'000'000 || minutes < -10'000'000'000) return std::nullopt;
-  return FromLinearMs(*linear + minutes * kMsPerMinute);
+  const auto linear = LinearMs(date);
+  if (!linear) return std::nullopt;
+  const auto moment = AddMinutesLinear(*linear, minutes);
+  if (!moment) return std::nullopt;
+  return FromLinearMs(*moment);
 }
 
 std::int64_t MinutesBetween(DateSerial from, DateSerial to) {
-  const auto start = ToLinearMs(from);
-  const auto end = ToLinearMs(to);
+  const auto start = LinearMs(from);
+  const auto end = LinearMs(to);
   if (!start || !end) return 0;
   return FloorDiv(*end, kMsPerMinute) - FloorDiv(*start, kMsPerMinute);
 }

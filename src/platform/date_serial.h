@@ -25,6 +25,21 @@ struct CivilDateTime {
 // Before day 0 the whole part counts back and the fraction still counts forward as the
 // time of day: -1.25 is 29 December 1899, 06:00.
 std::optional<CivilDateTime> BreakDown(DateSerial date);
+// The calendar date of a whole day in the valid range, at midnight.
+CivilDateTime CivilDay(std::int64_t day);
+
+// A moment as milliseconds on one forward-running line: the day times the milliseconds of
+// a day, plus the time of day. Repeated arithmetic on moments (a time field's start plus
+// so many minutes) stays in whole milliseconds this way.
+std::optional<std::int64_t> LinearMs(DateSerial date);
+// The moment so many minutes later, as AddMinutes gives it; nothing outside the valid range.
+std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes);
+// The time of day of a moment in the valid range, to the nearest second, as BreakDown
+// gives it.
+struct ClockTime {
+  int hour = 0, minute = 0, second = 0;
+};
+ClockTime ClockTimeOf(std::int64_t linear_ms);
 // A number of days as a date; nothing outside the valid range (or not finite).
 std::optional<DateSerial> DateFromSerial(double days);
 

@@ -12,9 +12,11 @@ namespace zelvane {
 
 class RandomSource {
  public:
+  class Draws;
+
   // A source seeded from the clock.
   RandomSource();
-  explicit RandomSource(std::uint64_t seed) : state_(seed) {}
+  explicit RandomSource(std::uint64_t seed) : state_(seed), seed_(seed) {}
 
   // Returns the given values in order; running past the end throws std::out_of_range.
   static RandomSource Scripted(std::vector<float> values);
@@ -22,31 +24,97 @@ class RandomSource {
   // Starts a new sequence from the clock; a scripted source keeps its script.
   void SeedFromClock();
 
-  float Next() {
-    ++draws_;
-    if (scripted_) return NextScripted();
-    // splitmix64: fast, and good enough for sample data; the top 24 bits make r exact.
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<float>(z >> 40) * (1.0f / 16777216.0f);
-  }
+  inline float Next();
 
   // How many values have been drawn since the source was made.
-  std::size_t DrawCount() const { return draws_; }
+  std::size_t DrawCount() const {
+    // The state moves by one odd step per draw, so the draws follow from how far it moved.
+    return scripted_ ? next_ : static_cast<std::size_t>(earlier_draws_ + (state_ - seed_) * kStepInverse);
+  }
 
   // The largest value the source can give: the largest single-precision value below 1.
   static constexpr float kLargest = 1.0f - 1.0f / 16777216.0f;
 
+  // The choice rule Int(r * n + 1) for r = bits / 2^24, in whole numbers: exact for
+  // 1 <= n < 2^28, where the double-precision product and sum need no rounding.
+  static int ChoiceOf(std::uint32_t bits, int n) {
+    return static_cast<int>((std::uint64_t{bits} * static_cast<std::uint64_t>(n)) >> 24) + 1;
+  }
+
  private:
+  // A counter moved by an odd step and mixed by one 64 x 64 -> 128-bit product, its two
+  // halves folded (the wyrand generator): fast, and good enough for sample data.
+  static constexpr std::uint64_t kStep = 0xA0761D6478BD642Full;
+  static constexpr std::uint64_t kStepInverse = 0x939C72E4AF1E62CFull;
+  static_assert(kStep * kStepInverse == 1);
+
+  // The top 24 bits of the mix of a counter value.
+  static std::uint32_t Bits(std::uint64_t counter) {
+    __extension__ using Wide = unsigned __int128;
+    const Wide product = static_cast<Wide>(counter) * (counter ^ 0xE7037ED1A0B428DBull);
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(product >> 64) ^ static_cast<std::uint64_t>(product)) >> 40);
+  }
+
   float NextScripted();
+  int ChooseScripted(int n);
 
   std::uint64_t state_ = 0;
-  std::size_t draws_ = 0;
+  std::uint64_t seed_ = 0;           // the state when the current sequence began
+  std::uint64_t earlier_draws_ = 0;  // draws of the sequences before it
   bool scripted_ = false;
   std::vector<float> script_;
   std::size_t next_ = 0;
 };
+
+// Draws from a source through a copy of its state, which the compiler can keep in a
+// register while the caller writes characters (a character store could otherwise touch
+// the state, so it would go through memory on every draw). The source gets the state
+// back when the object goes; use one at a time per source.
+class RandomSource::Draws {
+ public:
+  explicit Draws(RandomSource& source) : source_(source), state_(source.state_), scripted_(source.scripted_) {}
+  ~Draws() { source_.state_ = state_; }
+  Draws(const Draws&) = delete;
+  Draws& operator=(const Draws&) = delete;
+
+  float Next() {
+    if (scripted_) [[unlikely]] return source_.NextScripted();
+    return static_cast<float>(Bits(state_ += kStep)) * (1.0f / 16777216.0f);
+  }
+
+  // Int(r * n + 1) of the next draw, for 1 <= n < 2^28.
+  int Choose(int n) {
+    if (scripted_) [[unlikely]] return source_.ChooseScripted(n);
+    return ChoiceOf(Bits(state_ += kStep), n);
+  }
+
+  // Writes the characters zero + Choose(n) of count draws, for 1 <= n < 2^28, and returns
+  // their end; nothing for a count of 0 or less. It may write up to kBlock bytes past
+  // the end. Each draw depends only on its place in the sequence, so whole blocks are
+  // made without a branch per character and the state then moves by the draws used.
+  static constexpr int kBlock = 4;
+  char* Characters(char zero, int n, std::int32_t count, char* out) {
+    if (scripted_) [[unlikely]] {
+      for (std::int32_t i = 0; i < count; ++i) out[i] = static_cast<char>(zero + source_.ChooseScripted(n));
+    } else {
+      std::int32_t i = 0;
+      do {
+        for (int j = 1; j <= kBlock; ++j) {
+          out[i + j - 1] = static_cast<char>(zero + ChoiceOf(Bits(state_ + static_cast<std::uint64_t>(i + j) * kStep), n));
+        }
+        i += kBlock;
+      } while (i < count);
+      state_ += static_cast<std::uint64_t>(count > 0 ? count : 0) * kStep;
+    }
+    return out + (count > 0 ? count : 0);
+  }
+
+ private:
+  RandomSource& source_;
+  std::uint64_t state_;
+  bool scripted_;
+};
+
+float RandomSource::Next() { return Draws(*this).Next(); }
 
 }  // namespace zelvane

@@ -1,5 +1,6 @@
 #include "platform/value_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -7,74 +8,43 @@
 #include <string_view>
 #include <variant>
 
-#include "platform/date_serial.h"
-
 namespace zelvane {
 namespace {
 
-// Collects a value's characters on the stack and hands them to the output in one append.
-class Writer {
- public:
-  explicit Writer(std::string& out) : out_(out) {}
-  Writer(const Writer&) = delete;
-  Writer& operator=(const Writer&) = delete;
-  ~Writer() { out_.append(buffer_, size_); }
+// Separators, designators and pattern literals are a few characters each.
+char* Put(std::string_view text, char* out) {
+  for (const char c : text) *out++ = c;
+  return out;
+}
 
-  void Put(char c) {
-    if (size_ == sizeof buffer_) Flush();
-    buffer_[size_++] = c;
-  }
-  void Put(std::string_view text) {
-    if (text.size() == 1) {
-      Put(text.front());
-      return;
-    }
-    if (text.size() > sizeof buffer_ - size_) {
-      Flush();
-      if (text.size() > sizeof buffer_) {
-        out_.append(text);
-        return;
-      }
-    }
-    std::memcpy(buffer_ + size_, text.data(), text.size());
-    size_ += text.size();
-  }
-  // A non-negative number, zero-padded to the width.
-  void Digits(std::uint64_t value, int width) {
-    if (value < 100 && width <= 2 && sizeof buffer_ - size_ >= 2) {
-      if (value >= 10 || width == 2) buffer_[size_++] = static_cast<char>('0' + value / 10);
-      buffer_[size_++] = static_cast<char>('0' + value % 10);
-      return;
-    }
-    char digits[20];
-    int count = 0;
-    do {
-      digits[count++] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    } while (value != 0);
-    for (int i = count; i < width; ++i) Put('0');
-    while (count > 0) Put(digits[--count]);
-  }
-  // Digits of a to_chars result, with our decimal separator and an upper-case E.
-  void NumberChars(const char* begin, const char* end, std::string_view separator) {
-    for (const char* p = begin; p != end; ++p) {
-      if (*p == '.') {
-        Put(separator);
-      } else {
-        Put(*p == 'e' ? 'E' : *p);
-      }
-    }
-  }
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
- private:
-  void Flush() {
-    out_.append(buffer_, size_);
-    size_ = 0;
+// A non-negative number below 100, padded to two digits when the width asks for it.
+char* Small(unsigned value, int width, char* out) {
+  if (value < 10 && width < 2) {
+    *out = static_cast<char>('0' + value);
+    return out + 1;
   }
-  std::string& out_;
-  char buffer_[128];
-  std::size_t size_ = 0;
-};
+  std::memcpy(out, kDigitPairs + 2 * value, 2);
+  return out + 2;
+}
+
+char* Unsigned(std::uint64_t value, char* out) { return std::to_chars(out, out + 20, value).ptr; }
+
+// Digits of a to_chars result, with our decimal separator and an upper-case E.
+char* NumberChars(const char* begin, const char* end, std::string_view separator, char* out) {
+  for (const char* p = begin; p != end; ++p) {
+    if (*p == '.') {
+      out = Put(separator, out);
+    } else {
+      *out++ = *p == 'e' ? 'E' : *p;
+    }
+  }
+  return out;
+}
 
 // The amount in hundredths when it is exactly the double nearest to a whole number of
 // hundredths (as every generated amount is): then both text forms follow from that
@@ -88,12 +58,39 @@ std::optional<std::int64_t> ExactHundredths(double value) {
   return hundredths;
 }
 
+std::size_t PartsLength(const std::vector<PatternPart>& parts, std::size_t designator) {
+  std::size_t length = 0;
+  for (const PatternPart& part : parts) {
+    switch (part.field) {
+      case PatternField::Literal: length += part.literal.size(); break;
+      case PatternField::AmPm: length += designator; break;
+      case PatternField::Year4: length += 4; break;
+      default: length += 2; break;
+    }
+  }
+  return length;
+}
+
+// Appends through a Write function: room for the bound first, then cut to what was written.
+template <typename Write>
+void AppendWritten(std::string& out, std::size_t bound, Write write) {
+  const std::size_t size = out.size();
+  out.resize(size + bound);
+  char* const end = write(out.data() + size);
+  out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
 }  // namespace
 
 ValueFormatter::ValueFormatter(const LocaleConventions& conventions)
     : conventions_(conventions),
       short_date_(ParsePattern(conventions.short_date_pattern)),
-      long_time_(ParsePattern(conventions.long_time_pattern)) {}
+      long_time_(ParsePattern(conventions.long_time_pattern)) {
+  // The widest real: a sign, fifteen digits, the separator and an exponent of -308.
+  max_number_length_ = 24 + conventions_.decimal_separator.size();
+  const std::size_t designator = std::max(conventions_.am_designator.size(), conventions_.pm_designator.size());
+  max_date_length_ = PartsLength(short_date_, designator) + 1 + PartsLength(long_time_, designator);
+}
 
 void ValueFormatter::AppendText(const Value& value, std::string& out) const {
   switch (KindOf(value)) {
@@ -126,36 +123,15 @@ void ValueFormatter::AppendLastColumn(const Value& value, std::string& out) cons
 }
 
 void ValueFormatter::AppendWhole(std::int32_t value, std::string& out) const {
-  char buffer[16];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+  AppendWritten(out, kMaxWholeLength, [&](char* p) { return WriteWhole(value, p); });
 }
 
 void ValueFormatter::AppendReal(double value, std::string& out) const {
-  Writer writer(out);
-  if (value == 0.0) {
-    writer.Put('0');
-    return;
-  }
-  if (std::isnan(value)) {
-    writer.Put("nan");
-    return;
-  }
-  if (const auto hundredths = ExactHundredths(value)) {
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(*hundredths < 0 ? -*hundredths : *hundredths);
-    if (*hundredths < 0) writer.Put('-');
-    writer.Digits(magnitude / 100, 1);
-    const std::uint64_t cents = magnitude % 100;
-    if (cents != 0) {
-      writer.Put(conventions_.decimal_separator);
-      writer.Put(static_cast<char>('0' + cents / 10));
-      if (cents % 10 != 0) writer.Put(static_cast<char>('0' + cents % 10));
-    }
-    return;
-  }
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  writer.NumberChars(buffer, result.ptr, conventions_.decimal_separator);
+  AppendWritten(out, max_number_length_, [&](char* p) { return WriteReal(value, p); });
+}
+
+void ValueFormatter::AppendDate(DateSerial value, std::string& out) const {
+  AppendWritten(out, max_date_length_, [&](char* p) { return WriteDate(value, p); });
 }
 
 void ValueFormatter::AppendCurrency(double amount, std::string& out) const {
@@ -163,13 +139,8 @@ void ValueFormatter::AppendCurrency(double amount, std::string& out) const {
     AppendReal(amount, out);
     return;
   }
-  Writer writer(out);
   if (const auto hundredths = ExactHundredths(amount)) {
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(*hundredths < 0 ? -*hundredths : *hundredths);
-    if (*hundredths < 0) writer.Put('-');
-    if (magnitude >= 100) writer.Digits(magnitude / 100, 1);  // "#.00": no digit before the separator below 1
-    writer.Put(conventions_.decimal_separator);
-    writer.Digits(magnitude % 100, 2);
+    AppendWritten(out, max_number_length_, [&](char* p) { return WriteCurrencyHundredths(*hundredths, p); });
     return;
   }
   // Large enough for the widest double in fixed notation.
@@ -179,62 +150,129 @@ void ValueFormatter::AppendCurrency(double amount, std::string& out) const {
   bool negative = *begin == '-';
   if (negative) ++begin;
   if (result.ptr - begin == 4 && begin[0] == '0' && begin[2] == '0' && begin[3] == '0') negative = false;  // -0.00
-  if (negative) writer.Put('-');
-  if (begin[0] == '0') ++begin;
-  writer.NumberChars(begin, result.ptr, conventions_.decimal_separator);
-}
-
-void ValueFormatter::AppendDate(DateSerial value, std::string& out) const {
-  const auto civil = BreakDown(value);
-  if (!civil) return;
-  Writer writer(out);
-  const bool day_zero = civil->year == 1899 && civil->month == 12 && civil->day == 30;
-  const bool midnight = civil->hour == 0 && civil->minute == 0 && civil->second == 0;
-  if (!day_zero) {
-    for (const PatternPart& part : short_date_) {
-      switch (part.field) {
-        case PatternField::Day: writer.Digits(civil->day, 1); break;
-        case PatternField::Day2: writer.Digits(civil->day, 2); break;
-        case PatternField::Month: writer.Digits(civil->month, 1); break;
-        case PatternField::Month2: writer.Digits(civil->month, 2); break;
-        case PatternField::Year2: writer.Digits(civil->year % 100, 2); break;
-        case PatternField::Year4: writer.Digits(civil->year, 4); break;
-        case PatternField::Literal: writer.Put(part.literal); break;
-        default: break;  // time fields have no place in a date
-      }
-    }
-    if (midnight) return;
-    writer.Put(' ');
-  }
-  const int hour12 = civil->hour % 12 == 0 ? 12 : civil->hour % 12;
-  const std::string& designator = civil->hour < 12 ? conventions_.am_designator : conventions_.pm_designator;
-  for (const PatternPart& part : long_time_) {
-    switch (part.field) {
-      case PatternField::Hour12: writer.Digits(hour12, 1); break;
-      case PatternField::Hour12Pad: writer.Digits(hour12, 2); break;
-      case PatternField::Hour24: writer.Digits(civil->hour, 1); break;
-      case PatternField::Hour24Pad: writer.Digits(civil->hour, 2); break;
-      case PatternField::Minute: writer.Digits(civil->minute, 1); break;
-      case PatternField::MinutePad: writer.Digits(civil->minute, 2); break;
-      case PatternField::Second: writer.Digits(civil->second, 1); break;
-      case PatternField::SecondPad: writer.Digits(civil->second, 2); break;
-      case PatternField::AmPmFirst:
-        if (!designator.empty()) writer.Put(designator.front());
-        break;
-      case PatternField::AmPm: writer.Put(designator); break;
-      case PatternField::Literal: writer.Put(part.literal); break;
-      default: break;  // date fields have no place in a time
-    }
-  }
+  if (begin[0] == '0') ++begin;  // "#.00": no digit before the separator below 1
+  const std::size_t bound = static_cast<std::size_t>(result.ptr - begin) + 1 + max_number_length_;
+  AppendWritten(out, bound, [&](char* p) {
+    if (negative) *p++ = '-';
+    return NumberChars(begin, result.ptr, conventions_.decimal_separator, p);
+  });
 }
 
 void ValueFormatter::AppendShortTime(DateSerial value, std::string& out) const {
-  const auto civil = BreakDown(value);
-  if (!civil) return;
-  Writer writer(out);
-  writer.Digits(civil->hour, 2);
-  writer.Put(conventions_.time_separator);
-  writer.Digits(civil->minute, 2);
+  const auto linear = LinearMs(value);
+  if (!linear) return;
+  AppendWritten(out, MaxShortTimeLength(), [&](char* p) { return WriteShortTime(ClockTimeOf(*linear), p); });
+}
+
+char* ValueFormatter::WriteWhole(std::int32_t value, char* out) const {
+  return std::to_chars(out, out + kMaxWholeLength, value).ptr;
+}
+
+char* ValueFormatter::WriteReal(double value, char* out) const {
+  if (value == 0.0) {
+    *out = '0';
+    return out + 1;
+  }
+  if (std::isnan(value)) return Put("nan", out);
+  if (const auto hundredths = ExactHundredths(value)) return WriteHundredths(*hundredths, out);
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  return NumberChars(buffer, result.ptr, conventions_.decimal_separator, out);
+}
+
+char* ValueFormatter::WriteHundredths(std::int64_t hundredths, char* out) const {
+  if (hundredths < 0) *out++ = '-';
+  const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
+  out = Unsigned(magnitude / 100, out);
+  const unsigned cents = static_cast<unsigned>(magnitude % 100);
+  if (cents != 0) {
+    out = Put(conventions_.decimal_separator, out);
+    *out++ = static_cast<char>('0' + cents / 10);
+    if (cents % 10 != 0) *out++ = static_cast<char>('0' + cents % 10);
+  }
+  return out;
+}
+
+char* ValueFormatter::WriteCurrencyHundredths(std::int64_t hundredths, char* out) const {
+  if (hundredths < 0) *out++ = '-';
+  const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
+  if (magnitude >= 100) out = Unsigned(magnitude / 100, out);  // "#.00": no digit before the separator below 1
+  out = Put(conventions_.decimal_separator, out);
+  return Small(static_cast<unsigned>(magnitude % 100), 2, out);
+}
+
+char* ValueFormatter::WriteDate(DateSerial value, char* out) const {
+  CivilDateTime civil;
+  // A whole day, as every unlinked generated date is, needs no time of day.
+  const double days = value.days;
+  if (days >= static_cast<double>(kFirstDateDay) && days <= static_cast<double>(kLastDateDay) &&
+      days == static_cast<double>(static_cast<std::int64_t>(days))) {
+    civil = CivilDay(static_cast<std::int64_t>(days));
+  } else if (const auto broken_down = BreakDown(value)) {
+    civil = *broken_down;
+  } else {
+    return out;
+  }
+  const bool day_zero = civil.year == 1899 && civil.month == 12 && civil.day == 30;
+  const bool midnight = civil.hour == 0 && civil.minute == 0 && civil.second == 0;
+  if (!day_zero) {
+    out = WriteDateParts(civil, out);
+    if (midnight) return out;
+    *out++ = ' ';
+  }
+  return WriteTimeParts(civil, out);
+}
+
+char* ValueFormatter::WriteDateParts(const CivilDateTime& civil, char* out) const {
+  for (const PatternPart& part : short_date_) {
+    switch (part.field) {
+      case PatternField::Day: out = Small(static_cast<unsigned>(civil.day), 1, out); break;
+      case PatternField::Day2: out = Small(static_cast<unsigned>(civil.day), 2, out); break;
+      case PatternField::Month: out = Small(static_cast<unsigned>(civil.month), 1, out); break;
+      case PatternField::Month2: out = Small(static_cast<unsigned>(civil.month), 2, out); break;
+      case PatternField::Year2: out = Small(static_cast<unsigned>(civil.year % 100), 2, out); break;
+      case PatternField::Year4: {
+        const unsigned year = static_cast<unsigned>(civil.year);  // 100 to 9999
+        out = Small(year / 100, 2, out);
+        out = Small(year % 100, 2, out);
+        break;
+      }
+      case PatternField::Literal: out = Put(part.literal, out); break;
+      default: break;  // time fields have no place in a date
+    }
+  }
+  return out;
+}
+
+char* ValueFormatter::WriteTimeParts(const CivilDateTime& civil, char* out) const {
+  const unsigned hour = static_cast<unsigned>(civil.hour);
+  const unsigned hour12 = hour % 12 == 0 ? 12 : hour % 12;
+  const std::string& designator = hour < 12 ? conventions_.am_designator : conventions_.pm_designator;
+  for (const PatternPart& part : long_time_) {
+    switch (part.field) {
+      case PatternField::Hour12: out = Small(hour12, 1, out); break;
+      case PatternField::Hour12Pad: out = Small(hour12, 2, out); break;
+      case PatternField::Hour24: out = Small(hour, 1, out); break;
+      case PatternField::Hour24Pad: out = Small(hour, 2, out); break;
+      case PatternField::Minute: out = Small(static_cast<unsigned>(civil.minute), 1, out); break;
+      case PatternField::MinutePad: out = Small(static_cast<unsigned>(civil.minute), 2, out); break;
+      case PatternField::Second: out = Small(static_cast<unsigned>(civil.second), 1, out); break;
+      case PatternField::SecondPad: out = Small(static_cast<unsigned>(civil.second), 2, out); break;
+      case PatternField::AmPmFirst:
+        if (!designator.empty()) *out++ = designator.front();
+        break;
+      case PatternField::AmPm: out = Put(designator, out); break;
+      case PatternField::Literal: out = Put(part.literal, out); break;
+      default: break;  // date fields have no place in a time
+    }
+  }
+  return out;
+}
+
+char* ValueFormatter::WriteShortTime(ClockTime time, char* out) const {
+  out = Small(static_cast<unsigned>(time.hour), 2, out);
+  out = Put(conventions_.time_separator, out);
+  return Small(static_cast<unsigned>(time.minute), 2, out);
 }
 
 }  // namespace zelvane

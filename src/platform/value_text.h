@@ -1,12 +1,16 @@
 #pragma once
 // The text forms of values in the data file. A formatter prepares the conventions'
-// patterns once, so that formatting a value allocates nothing but the output's growth.
+// patterns once. The Write functions put a form into room the caller has made (at most
+// the length their bound names) and return the end of what they wrote, so that a run
+// formats straight into its output; the Append functions add a form to a string.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/date_pattern.h"
+#include "platform/date_serial.h"
 #include "platform/locale_conventions.h"
 #include "platform/value.h"
 
@@ -35,10 +39,29 @@ class ValueFormatter {
   // A date outside the valid range appends nothing.
   void AppendShortTime(DateSerial value, std::string& out) const;
 
+  static constexpr std::size_t kMaxWholeLength = 11;
+  char* WriteWhole(std::int32_t value, char* out) const;
+  // WriteReal, WriteHundredths and WriteCurrencyHundredths write at most this much.
+  std::size_t MaxNumberLength() const { return max_number_length_; }
+  char* WriteReal(double value, char* out) const;
+  // A number of hundredths below 1E+13 in size, in the real form and in "#.00": the text
+  // of hundredths / 100 without the general conversion.
+  char* WriteHundredths(std::int64_t hundredths, char* out) const;
+  char* WriteCurrencyHundredths(std::int64_t hundredths, char* out) const;
+  std::size_t MaxDateLength() const { return max_date_length_; }
+  char* WriteDate(DateSerial value, char* out) const;
+  std::size_t MaxShortTimeLength() const { return 4 + conventions_.time_separator.size(); }
+  char* WriteShortTime(ClockTime time, char* out) const;
+
  private:
+  char* WriteDateParts(const CivilDateTime& civil, char* out) const;
+  char* WriteTimeParts(const CivilDateTime& civil, char* out) const;
+
   LocaleConventions conventions_;
   std::vector<PatternPart> short_date_;
   std::vector<PatternPart> long_time_;
+  std::size_t max_number_length_ = 0;
+  std::size_t max_date_length_ = 0;
 };
 
 }  // namespace zelvane

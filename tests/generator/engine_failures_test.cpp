@@ -15,8 +15,6 @@
 namespace zelvane {
 namespace {
 
-using testing::MakeDocument;
-using testing::MakeEngine;
 using testing::TempDir;
 
 constexpr float K = RandomSource::kLargest;
@@ -51,11 +49,11 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    Document document = MakeDocument(
-        {{"N", "Counting Numbers"}, {"R", "Random Integer", 10}, {"M", "From File"}}, 3,
-        {{3, "a"}, {3, "b"}});
+    Document document =
+        testing::MakeDocument({{"N", "Counting Numbers"}, {"R", "Random Integer", 10}, {"M", "From File"}}, 3,
+                              {{3, "a"}, {3, "b"}});
     document.CurrentFile = c.current_file(dir);
-    Engine engine = MakeEngine({0, 0, 0, 0, K, K});
+    Engine engine = testing::MakeEngine({0, 0, 0, 0, K, K});
     const Outcome outcome = GenerateDataFile(document, engine);
     EXPECT_FALSE(outcome.ok);
     EXPECT_NE(outcome.description.find(c.says), std::string::npos) << outcome.description;
@@ -72,9 +70,9 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
 TEST(GenerateDataFile, ReportsAWriteThatFailsPartWay) {
   constexpr rlim_t kLimit = 1536 * 1024;
   TempDir dir;
-  Document document = MakeDocument({{"N", "Counting Numbers"}}, 400000);
+  Document document = testing::MakeDocument({{"N", "Counting Numbers"}}, 400000);
   document.CurrentFile = dir.File("orders.fld");
-  Engine engine = MakeEngine({});
+  Engine engine = testing::MakeEngine({});
 
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);

@@ -20,8 +20,7 @@ struct TestField {
 
 using TestList = std::vector<std::pair<std::int16_t, const char*>>;
 
-inline Document MakeDocument(const std::vector<TestField>& fields, std::int32_t items,
-                             const TestList& list = {}) {
+inline Document MakeDocument(const std::vector<TestField>& fields, std::int32_t items, const TestList& list = {}) {
   Document document;
   document.FieldCount = static_cast<std::int16_t>(fields.size());
   document.NoOfItems = items;
@@ -33,16 +32,13 @@ inline Document MakeDocument(const std::vector<TestField>& fields, std::int32_t 
     field.StartString = fields[i].start;
     field.LinksTo = fields[i].links_to;
   }
-  for (const auto& [field_no, item] : list) {
-    document.ListEntries[++document.ListEntryCount] = {field_no, item};
-  }
+  for (const auto& [field_no, item] : list) document.ListEntries[++document.ListEntryCount] = {field_no, item};
   return document;
 }
 
 // Draws only the given values; a draw beyond them throws.
 inline Engine MakeEngine(std::vector<float> script) {
-  return Engine{.Random = RandomSource::Scripted(std::move(script)),
-                .Conventions = LocaleConventions::Fallback()};
+  return Engine{.Random = RandomSource::Scripted(std::move(script)), .Conventions = LocaleConventions::Fallback()};
 }
 
 }  // namespace zelvane::testing

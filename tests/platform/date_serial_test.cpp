@@ -46,6 +46,17 @@ TEST(DateSerial, MakeDateFollowsTheCalendarAndTheTwoDigitWindow) {
   }
 }
 
+TEST(DateSerial, EveryDayOfTheRangeRoundTripsThroughTheCalendar) {
+  for (std::int64_t day = kFirstDateDay; day <= kLastDateDay; ++day) {
+    const CivilDateTime civil = CivilDay(day);
+    const auto back = MakeDate(civil.year, civil.month, civil.day, LocaleConventions::Fallback());
+    ASSERT_TRUE(back.has_value()) << day;
+    ASSERT_EQ(back->days, static_cast<double>(day));
+  }
+  EXPECT_EQ(CivilDay(kFirstDateDay), *Civil(100, 1, 1));
+  EXPECT_EQ(CivilDay(kLastDateDay), *Civil(9999, 12, 31));
+}
+
 TEST(DateSerial, BeforeDayZeroTheFractionStillCountsForward) {
   struct Case { double serial; std::optional<CivilDateTime> civil; };
   const Case cases[] = {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 namespace zelvane {
@@ -24,13 +26,25 @@ TEST(RandomSource, DrawsStayInTheHalfOpenUnitRangeWith24Bits) {
   EXPECT_EQ(random.DrawCount(), 1'000'000u);
 }
 
-TEST(RandomSource, ReseedingFromTheClockStartsANewSequence) {
+TEST(RandomSource, ReseedingFromTheClockStartsANewSequenceAndKeepsCounting) {
   RandomSource a(1), b(1);
   EXPECT_EQ(a.Next(), b.Next());
   b.SeedFromClock();
   bool differs = false;
   for (int i = 0; i < 8; ++i) differs |= a.Next() != b.Next();
   EXPECT_TRUE(differs);
+  EXPECT_EQ(b.DrawCount(), 9u);
+}
+
+// The whole-number choice must equal the double-precision rule for every value the
+// source can give.
+TEST(RandomSource, WholeNumberChoiceEqualsTheRuleForEveryDraw) {
+  for (const int n : {5, 26, 200, (1 << 28) - 1}) {
+    for (std::uint32_t bits = 0; bits < (1u << 24); ++bits) {
+      const double r = static_cast<float>(bits) * (1.0f / 16777216.0f);
+      ASSERT_EQ(RandomSource::ChoiceOf(bits, n), static_cast<int>(std::floor(r * n + 1.0))) << bits << " of " << n;
+    }
+  }
 }
 
 TEST(RandomSource, ScriptedSourceReturnsItsValuesThenRefuses) {

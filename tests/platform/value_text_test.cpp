@@ -40,6 +40,21 @@ TEST(ValueText, RealNumbersKeepFifteenDigitsWithoutTrailingZeros) {
   }
 }
 
+// Generated amounts are written from their hundredths without the general conversion.
+TEST(ValueText, HundredthsWriteAsTheirRealAndCurrencyForms) {
+  const ValueFormatter de{German()};
+  for (std::int64_t hundredths = -100'000; hundredths <= 100'000; hundredths += 7) {
+    for (const std::int64_t k : {hundredths, hundredths * 2'147'483}) {
+      char out[64];
+      const double value = static_cast<double>(k) / 100.0;
+      EXPECT_EQ(std::string(out, de.WriteHundredths(k, out)), Formatted([&](std::string& o) { de.AppendReal(value, o); }));
+      std::string currency;
+      de.AppendCurrency(value, currency);
+      ASSERT_EQ(std::string(out, de.WriteCurrencyHundredths(k, out)), currency) << k;
+    }
+  }
+}
+
 TEST(ValueText, CurrencyHasTwoDecimalsAndNoDigitBeforeTheSeparatorBelowOne) {
   const ValueFormatter us{LocaleConventions::Fallback()}, de{German()};
   struct Case { double amount; const char* us; const char* de; };
