@@ -117,13 +117,14 @@ e2e_wait_end() {  # [seconds]
 # The id of a visible window whose name matches the pattern, or nothing.
 e2e_find() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
-# Waits until the window that has the focus is named by the pattern; sets E2E_WINDOW.
+# Waits until the window that the window manager made active is named by the pattern
+# and also holds the X input focus, so that keys sent next reach it; sets E2E_WINDOW.
 e2e_wait_active() {  # <name pattern> [seconds]
   local pattern=$1 tries active name
   tries=$(e2e_tenths "${2:-10}")
   while :; do
     active=$(xdotool getactivewindow 2>/dev/null || true)
-    if [ -n "$active" ]; then
+    if [ -n "$active" ] && [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$active" ]; then
       name=$(xdotool getwindowname "$active" 2>/dev/null || true)
       if [[ $name =~ $pattern ]]; then
         E2E_WINDOW=$active
