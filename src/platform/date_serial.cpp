@@ -56,13 +56,7 @@ std::optional<std::int64_t> DayNumber(int year, int month, int day) {
   if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) return std::nullopt;
   static constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0)) return std::nullopt;
-  // Years begin in March, so that the leap day ends the year.
-  const std::int64_t y = year - (month <= 2 ? 1 : 0);
-  const std::int64_t cycle = y / 400;
-  const std::int64_t year_of_cycle = y - cycle * 400;
-  const std::int64_t day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const std::int64_t day_of_cycle = year_of_cycle * 365 + year_of_cycle / 4 - year_of_cycle / 100 + day_of_year;
-  return cycle * 146097 + day_of_cycle - kDayZeroFromCycleStart;
+  return DayOfDate(year, month, day);
 }
 
 int WindowYear(int year, const LocaleConventions& conventions) {
@@ -342,7 +336,7 @@ CivilDateTime CivilDay(std::int64_t day) {
   return civil;
 }
 
-ClockTime ClockTimeOf(std::int64_t linear_ms) {
+ClockTime ClockTimeOfAnyDay(std::int64_t linear_ms) {
   std::int64_t day = 0, seconds = 0;
   SplitLinearMs(linear_ms, day, seconds);
   return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};

@@ -15,6 +15,24 @@ namespace zelvane {
 inline constexpr std::int64_t kFirstDateDay = -657434;  // 1 January 100
 inline constexpr std::int64_t kLastDateDay = 2958465;   // 31 December 9999
 
+// Whether a serial is a whole day of the valid range, as generated dates mostly are.
+inline bool IsWholeDay(double days) {
+  return days >= static_cast<double>(kFirstDateDay) && days <= static_cast<double>(kLastDateDay) &&
+         days == static_cast<double>(static_cast<std::int64_t>(days));
+}
+
+// The serial of a date that exists in years 100 to 9999; no checks.
+inline std::int64_t DayOfDate(int year, int month, int day) {
+  // Whole 400-year cycles from 1 March of year 0, each year beginning in March so that
+  // the leap day ends it.
+  const std::int64_t y = year - (month <= 2 ? 1 : 0);
+  const std::int64_t cycle = y / 400;
+  const std::int64_t year_of_cycle = y - cycle * 400;
+  const std::int64_t day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const std::int64_t day_of_cycle = year_of_cycle * 365 + year_of_cycle / 4 - year_of_cycle / 100 + day_of_year;
+  return cycle * 146097 + day_of_cycle - 693'899;  // day 0 counted from that March
+}
+
 // A moment as the calendar shows it, to the nearest second.
 struct CivilDateTime {
   int year = 1899, month = 12, day = 30;
@@ -39,7 +57,13 @@ std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_
 struct ClockTime {
   int hour = 0, minute = 0, second = 0;
 };
-ClockTime ClockTimeOf(std::int64_t linear_ms);
+ClockTime ClockTimeOfAnyDay(std::int64_t linear_ms);
+inline ClockTime ClockTimeOf(std::int64_t linear_ms) {
+  // From day 0 on, before the last day, plain division gives the nearest second.
+  if (linear_ms < 0 || linear_ms >= kLastDateDay * 86'400'000) return ClockTimeOfAnyDay(linear_ms);
+  const auto second_of_day = static_cast<int>(static_cast<std::uint64_t>(linear_ms + 500) / 1000 % 86400);
+  return {second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60};
+}
 // A number of days as a date; nothing outside the valid range (or not finite).
 std::optional<DateSerial> DateFromSerial(double days);
 

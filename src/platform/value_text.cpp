@@ -11,28 +11,8 @@
 namespace zelvane {
 namespace {
 
-// Separators, designators and pattern literals are a few characters each.
-char* Put(std::string_view text, char* out) {
-  for (const char c : text) *out++ = c;
-  return out;
-}
-
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// A non-negative number below 100, padded to two digits when the width asks for it.
-char* Small(unsigned value, int width, char* out) {
-  if (value < 10 && width < 2) {
-    *out = static_cast<char>('0' + value);
-    return out + 1;
-  }
-  std::memcpy(out, kDigitPairs + 2 * value, 2);
-  return out + 2;
-}
-
-char* Unsigned(std::uint64_t value, char* out) { return std::to_chars(out, out + 20, value).ptr; }
+using detail::Put;
+using detail::Small;
 
 // Digits of a to_chars result, with our decimal separator and an upper-case E.
 char* NumberChars(const char* begin, const char* end, std::string_view separator, char* out) {
@@ -90,6 +70,8 @@ ValueFormatter::ValueFormatter(const LocaleConventions& conventions)
   max_number_length_ = 24 + conventions_.decimal_separator.size();
   const std::size_t designator = std::max(conventions_.am_designator.size(), conventions_.pm_designator.size());
   max_date_length_ = PartsLength(short_date_, designator) + 1 + PartsLength(long_time_, designator);
+  decimal_separator_is_one_char_ = conventions_.decimal_separator.size() == 1;
+  time_separator_is_one_char_ = conventions_.time_separator.size() == 1;
 }
 
 void ValueFormatter::AppendText(const Value& value, std::string& out) const {
@@ -164,10 +146,6 @@ void ValueFormatter::AppendShortTime(DateSerial value, std::string& out) const {
   AppendWritten(out, MaxShortTimeLength(), [&](char* p) { return WriteShortTime(ClockTimeOf(*linear), p); });
 }
 
-char* ValueFormatter::WriteWhole(std::int32_t value, char* out) const {
-  return std::to_chars(out, out + kMaxWholeLength, value).ptr;
-}
-
 char* ValueFormatter::WriteReal(double value, char* out) const {
   if (value == 0.0) {
     *out = '0';
@@ -178,27 +156,6 @@ char* ValueFormatter::WriteReal(double value, char* out) const {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return NumberChars(buffer, result.ptr, conventions_.decimal_separator, out);
-}
-
-char* ValueFormatter::WriteHundredths(std::int64_t hundredths, char* out) const {
-  if (hundredths < 0) *out++ = '-';
-  const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
-  out = Unsigned(magnitude / 100, out);
-  const unsigned cents = static_cast<unsigned>(magnitude % 100);
-  if (cents != 0) {
-    out = Put(conventions_.decimal_separator, out);
-    *out++ = static_cast<char>('0' + cents / 10);
-    if (cents % 10 != 0) *out++ = static_cast<char>('0' + cents % 10);
-  }
-  return out;
-}
-
-char* ValueFormatter::WriteCurrencyHundredths(std::int64_t hundredths, char* out) const {
-  if (hundredths < 0) *out++ = '-';
-  const std::uint64_t magnitude = static_cast<std::uint64_t>(hundredths < 0 ? -hundredths : hundredths);
-  if (magnitude >= 100) out = Unsigned(magnitude / 100, out);  // "#.00": no digit before the separator below 1
-  out = Put(conventions_.decimal_separator, out);
-  return Small(static_cast<unsigned>(magnitude % 100), 2, out);
 }
 
 char* ValueFormatter::WriteDate(DateSerial value, char* out) const {
@@ -267,12 +224,6 @@ char* ValueFormatter::WriteTimeParts(const CivilDateTime& civil, char* out) cons
     }
   }
   return out;
-}
-
-char* ValueFormatter::WriteShortTime(ClockTime time, char* out) const {
-  out = Small(static_cast<unsigned>(time.hour), 2, out);
-  out = Put(conventions_.time_separator, out);
-  return Small(static_cast<unsigned>(time.minute), 2, out);
 }
 
 }  // namespace zelvane
