@@ -1,4 +1,4 @@
-// The real dialogs, driven from inside their own event loops, and the desktop services.
+// The real dialogs, driven from inside their own event loops.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -12,7 +12,6 @@
 
 #include "support/core/temp_dir.h"
 #include "support/qt/scripted_dialogs.h"
-#include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 
 namespace zelvane::ui {
@@ -102,30 +101,6 @@ TEST(QtDialogs, FileDialogsTakeTheNameAsTypedAskNothingAndOfferTheLastPathAgain)
     EXPECT_EQ(chosen, c.typed.isEmpty() ? std::nullopt : std::optional(folder + c.typed)) << c.typed.toStdString();
     EXPECT_EQ(offered, c.offered) << c.typed.toStdString();
   }
-}
-
-TEST(Desktop, KeystrokeIsQueuedForTheFocusedControlOfAShownWindowOnly) {
-  QLineEdit box;
-  EXPECT_FALSE(GiveFocus(&box)) << "not shown yet";
-  PostKeystroke(&box, Qt::Key_End);  // no focused control: nothing is sent
-  box.show();
-  QApplication::setActiveWindow(&box);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
-  ASSERT_TRUE(GiveFocus(&box));
-  box.setText("Customer");
-  box.setCursorPosition(0);
-  PostKeystroke(&box, Qt::Key_End, Qt::ShiftModifier);
-  EXPECT_EQ(box.selectedText(), "") << "handled before the program read its input";
-  QCoreApplication::processEvents();
-  EXPECT_EQ(box.selectedText(), "Customer");
-}
-
-TEST(Desktop, WaitCursorSetTwiceNeedsOneRestore) {
-  SetWaitCursor(true);
-  SetWaitCursor(true);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  SetWaitCursor(false);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
