@@ -67,7 +67,7 @@ class GenerationRun {
   // Makes the value of the field on the line, keeps it as the field's CurrentValue and
   // writes its text form (the last-column form for the last field) at out.
   inline char* GenerateValue(PreparedField& field, std::int32_t line, RandomSource& random, char* out);
-  char* GenerateDate(PreparedField& field, char* out);
+  inline char* GenerateDate(PreparedField& field, char* out);
   char* WriteNumber(std::int32_t value, bool last, char* out) const;
   char* KeepText(PreparedField& field, const char* begin, char* end);
   static void Clear(PreparedField& field);

@@ -15,30 +15,10 @@ bool FitsInt32(double value) {
 
 }  // namespace
 
-DateSerial RandomDate(RandomSource& random, const LocaleConventions& conventions, std::int16_t start_year,
-                      std::int32_t size, std::int16_t link, DateSerial base) {
-  if (link > 0) {
-    const double r = random.Next();
-    const std::int64_t k = Int(r * static_cast<double>(size) + 1.0);
-    // A whole-day base, as generated dates are, has no time of day to keep.
-    if (IsWholeDay(base.days)) {
-      const std::int64_t day = static_cast<std::int64_t>(base.days) + k;
-      return day >= kFirstDateDay && day <= kLastDateDay ? DateSerial{static_cast<double>(day)} : DateSerial{};
-    }
-    return AddDays(base, static_cast<double>(k)).value_or(DateSerial{});
-  }
-  RandomSource::Draws draws(random);
-  const int day = draws.Choose(28);
-  const int month = draws.Choose(12);
-  // The year is a 16-bit sum: one that does not fit becomes year 0, read through the
-  // two-digit window like any other.
-  const double r3 = draws.Next();
-  const std::int64_t sum = start_year + Int(r3 * static_cast<double>(size) + 1.0);
+DateSerial DateOfYearSum(std::int64_t sum, int month, int day, const LocaleConventions& conventions) {
   const int year = sum >= std::numeric_limits<std::int16_t>::min() && sum <= std::numeric_limits<std::int16_t>::max()
                        ? static_cast<int>(sum)
                        : 0;
-  // Days 1 to 28 exist in every month: a year as written needs no further checks.
-  if (year >= 100 && year <= 9999) return DateSerial{static_cast<double>(DayOfDate(year, month, day))};
   return MakeDate(year, month, day, conventions).value_or(DateSerial{});
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "generator/padded_text.h"
+#include "platform/date_serial.h"
 #include "platform/locale_conventions.h"
 #include "platform/random_source.h"
 #include "platform/value.h"
@@ -52,9 +53,28 @@ inline char* RandomCurrency(RandomSource& random, const ValueFormatter& formatte
 
 // Linked (link > 0): the base plus 1..size days, one draw. Unlinked: day, month, year
 // drawn in that order. A date that cannot be formed gives day 0.
-DateSerial RandomDate(RandomSource& random, const LocaleConventions& conventions,
-                      std::int16_t start_year, std::int32_t size, std::int16_t link,
-                      DateSerial base);
+// The date of an unlinked year sum held in 16 bits (one that does not fit becomes year 0)
+// and read through the two-digit window; day 0 when there is no such date.
+DateSerial DateOfYearSum(std::int64_t sum, int month, int day, const LocaleConventions& conventions);
+inline DateSerial RandomDate(RandomSource& random, const LocaleConventions& conventions, std::int16_t start_year,
+                             std::int32_t size, std::int16_t link, DateSerial base) {
+  RandomSource::Draws draws(random);
+  if (link > 0) {
+    const double r = draws.Next();
+    const std::int64_t k = Int(r * static_cast<double>(size) + 1.0);
+    // A whole-day base, as generated dates are, has no time of day to keep.
+    if (!IsWholeDay(base.days)) return AddDays(base, static_cast<double>(k)).value_or(DateSerial{});
+    const std::int64_t day = static_cast<std::int64_t>(base.days) + k;
+    return day >= kFirstDateDay && day <= kLastDateDay ? DateSerial{static_cast<double>(day)} : DateSerial{};
+  }
+  const int day = draws.Choose(28);
+  const int month = draws.Choose(12);
+  const double r3 = draws.Next();
+  const std::int64_t sum = start_year + Int(r3 * static_cast<double>(size) + 1.0);
+  // Days 1 to 28 exist in every month: a year as written from 100 to 9999 needs no checks.
+  if (sum >= 100 && sum <= 9999) return DateSerial{static_cast<double>(DayOfDate(static_cast<int>(sum), month, day))};
+  return DateOfYearSum(sum, month, day, conventions);
+}
 
 // The start string of a "Random Time" field, read once per run.
 struct TimeStart {

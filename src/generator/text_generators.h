@@ -69,7 +69,8 @@ inline char* RandomVowel(RandomSource& random, char* out) {
 
 // Text sizes above 6 draw a length first; a length above 32767 counts as 0 (five
 // letters). A size of 0 or less, however far below, writes no letters.
-inline char* RandomText(RandomSource& random, const PaddedText& start, std::int32_t size, char* out) {
+[[gnu::always_inline]] inline char* RandomText(RandomSource& random, const PaddedText& start, std::int32_t size,
+                                              char* out) {
   RandomSource::Draws draws(random);
   if (size <= 6) {
     out = start.empty() ? detail::Capital(draws, out) : start.CopyTo(out);
