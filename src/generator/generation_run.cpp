@@ -96,6 +96,7 @@ GenerationRun::GenerationRun(Document& document, Engine& engine)
       if (field.start_year_fits) field.start_year = static_cast<std::int16_t>(year);
     } else if (field.type == DataType::RandomTime) {
       field.time_start = ReadTimeStart(definition.StartString, engine.Conventions);
+      field.time_steps = TimeSteps(field.time_start, field.size);
     }
     line_length_ += MaxLength(field) + 1;
   }
@@ -167,7 +168,7 @@ char* GenerationRun::GenerateValue(PreparedField& field, std::int32_t line, Rand
     case DataType::RandomDate:
       return GenerateDate(field, out);
     case DataType::RandomTime:
-      if (char* end = RandomTime(random, formatter_, field.time_start, field.size, out)) {
+      if (char* end = RandomTime(random, formatter_, field.time_start, field.size, field.time_steps, out)) {
         return KeepText(field, begin, end);
       }
       Clear(field);

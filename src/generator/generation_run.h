@@ -55,6 +55,7 @@ class GenerationRun {
     bool start_year_fits = false;
     std::int16_t start_year = 0;
     TimeStart time_start;
+    std::int32_t time_steps = 0;
     std::span<const PaddedText> list;
     Value* value = nullptr;  // the field's CurrentValue
     bool last = false;       // the last column, whose numbers get blanks around them

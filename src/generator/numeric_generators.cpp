@@ -37,20 +37,10 @@ TimeStart ReadTimeStart(std::string_view start_string, const LocaleConventions& 
   return start;
 }
 
-char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
-                 std::int32_t size, char* out) {
-  std::int32_t steps = 0;
-  if (start.readable && size != 0) {
-    const double quotient = std::floor(static_cast<double>(start.span) / static_cast<double>(size));
-    if (FitsInt32(quotient)) steps = static_cast<std::int32_t>(quotient);
-  }
-  const double r = random.Next();
-  if (!start.readable) return nullptr;
-  const double k = static_cast<double>(Int(r * static_cast<double>(steps) + 1.0));
-  const double minutes = k * static_cast<double>(size);
-  const auto moment = AddMinutesLinear(start.start_ms, static_cast<std::int64_t>(minutes));
-  if (!moment) return nullptr;
-  return formatter.WriteShortTime(ClockTimeOf(*moment), out);
+std::int32_t TimeSteps(const TimeStart& start, std::int32_t size) {
+  if (!start.readable || size == 0) return 0;
+  const double quotient = std::floor(static_cast<double>(start.span) / static_cast<double>(size));
+  return FitsInt32(quotient) ? static_cast<std::int32_t>(quotient) : 0;
 }
 
 }  // namespace zelvane

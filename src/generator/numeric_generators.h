@@ -85,11 +85,27 @@ struct TimeStart {
 };
 TimeStart ReadTimeStart(std::string_view start_string, const LocaleConventions& conventions);
 
+// Int(span / size) as 32 bits: 0 for a size of 0, an unreadable start or a quotient
+// beyond 32 bits. It depends on the field alone, so a run works it out once.
+std::int32_t TimeSteps(const TimeStart& start, std::int32_t size);
+
 // One draw; writes start + k * size minutes in "Short Time" form (at most
 // formatter.MaxShortTimeLength() characters), or nothing and returns nullptr (an empty
 // value) when the start does not read or the result lies outside the date range.
-char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
-                 std::int32_t size, char* out);
+inline char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
+                        std::int32_t size, std::int32_t steps, char* out) {
+  const double r = random.Next();
+  if (!start.readable) return nullptr;
+  const double k = static_cast<double>(Int(r * static_cast<double>(steps) + 1.0));
+  const double minutes = k * static_cast<double>(size);
+  const auto moment = AddMinutesLinear(start.start_ms, static_cast<std::int64_t>(minutes));
+  if (!moment) return nullptr;
+  return formatter.WriteShortTime(ClockTimeOf(*moment), out);
+}
+inline char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
+                        std::int32_t size, char* out) {
+  return RandomTime(random, formatter, start, size, TimeSteps(start, size), out);
+}
 // The same, appended to a string; false for an empty value.
 bool RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
                 std::int32_t size, std::string& out);

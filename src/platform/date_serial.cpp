@@ -377,13 +377,6 @@ std::optional<DateSerial> AddDays(DateSerial date, double days) {
                             fraction);
 }
 
-std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes) {
-  if (minutes > 10'000'000'000 || minutes < -10'000'000'000) return std::nullopt;
-  const std::int64_t moment = linear_ms + minutes * kMsPerMinute;
-  if (moment < kFirstDateDay * kMsPerDay || moment >= (kLastDateDay + 1) * kMsPerDay) return std::nullopt;
-  return moment;
-}
-
 std::optional<DateSerial> AddMinutes(DateSerial date, std::int64_t minutes) {
   const auto linear = LinearMs(date);
   if (!linear) return std::nullopt;

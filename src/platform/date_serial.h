@@ -51,7 +51,13 @@ CivilDateTime CivilDay(std::int64_t day);
 // so many minutes) stays in whole milliseconds this way.
 std::optional<std::int64_t> LinearMs(DateSerial date);
 // The moment so many minutes later, as AddMinutes gives it; nothing outside the valid range.
-std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes);
+inline std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes) {
+  constexpr std::int64_t kMsPerDay = 86'400'000;
+  if (minutes > 10'000'000'000 || minutes < -10'000'000'000) return std::nullopt;
+  const std::int64_t moment = linear_ms + minutes * 60'000;
+  if (moment < kFirstDateDay * kMsPerDay || moment >= (kLastDateDay + 1) * kMsPerDay) return std::nullopt;
+  return moment;
+}
 // The time of day of a moment in the valid range, to the nearest second, as BreakDown
 // gives it.
 struct ClockTime {
