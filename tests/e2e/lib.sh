@@ -166,22 +166,14 @@ e2e_type() {
   xdotool type --delay 15 -- "$1"
 }
 
-# Answers a file dialog with a full path. Its file-name box has the focus; a completion
-# list that opens over it may take the first Return.
+# Answers a file dialog with a full path typed into its file-name box, which has the
+# focus; Return takes it even while the box's completion list is open.
 e2e_file_dialog() {  # <dialog title> <path>
   e2e_wait_active "^$1\$"
   e2e_key ctrl+a
   e2e_type "$2"
   e2e_key Return
-  local tries again
-  tries=$(e2e_tenths 3)
-  again=$((tries - 10))
-  while [ -n "$(e2e_find "^$1\$")" ]; do
-    tries=$((tries - 1))
-    if [ "$tries" -eq "$again" ]; then e2e_key Return; fi
-    [ "$tries" -gt 0 ] || e2e_fail "the \"$1\" dialog did not take $2"
-    sleep 0.1
-  done
+  e2e_wait_gone "^$1\$"
 }
 
 # Chooses entry n (0-based) of the type box's drop-down list, as a person would with

@@ -40,6 +40,8 @@ esac
 
 # Closing an empty untitled document asks nothing and ends the program.
 # The window manager takes Alt+F4 as a polite request to close the active window.
+xdotool windowactivate --sync "$window"
+e2e_wait_active "^${caption}\$"
 e2e_key alt+F4
 e2e_wait_end 5
 echo "startup: ok ($E2E_ARTIFACTS/startup.png)"
