@@ -18,7 +18,7 @@ constexpr const char* kCreatedBy = "Created by:";
 constexpr const char* kAuthor = "Tomas Vellier";
 constexpr const char* kYearLine = "\u00a9 2025";
 
-const QSize kClientSize(look::Px(4185), look::Px(1785));
+const QSize kClientSize(Px(4185), Px(1785));
 const QColor kBackColour(192, 255, 255);
 const QColor kLabelColour(255, 255, 255);
 
@@ -47,13 +47,13 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
 
   picLogo = new QLabel(this);
   picLogo->setObjectName("picLogo");
-  picLogo->setGeometry(look::Twips(210, 330, 495, 465));
+  picLogo->setGeometry(Twips(210, 330, 495, 465));
   picLogo->setAlignment(Qt::AlignCenter);
   picLogo->setPixmap(ProgramIcon().pixmap(32, 32));
 
   Shape1 = new QFrame(this);
   Shape1->setObjectName("Shape1");
-  Shape1->setGeometry(look::Twips(930, 90, 3075, 1095));
+  Shape1->setGeometry(Twips(930, 90, 3075, 1095));
   Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
   Shape1->setLineWidth(1);
   Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -62,19 +62,19 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
   Shape1->setPalette(frame_palette);
 
   lbl3 = MakeLabel(this, "lbl3", QString::fromLatin1(kUtilityName),
-                   look::Twips(1110, 210, 2775, 285), Qt::AlignHCenter);
+                   Twips(1110, 210, 2775, 285), Qt::AlignHCenter);
   lblVersion = MakeLabel(this, "lblVersion", QString::fromLatin1(kVersionText),
-                         look::Twips(1740, 480, 1425, 285), Qt::AlignHCenter);
+                         Twips(1740, 480, 1425, 285), Qt::AlignHCenter);
   lbl1 = MakeLabel(this, "lbl1", QString::fromLatin1(kCreatedBy),
-                   look::Twips(1080, 870, 1155, 255), Qt::AlignRight);
+                   Twips(1080, 870, 1155, 255), Qt::AlignRight);
   lblAuthor = MakeLabel(this, "lblAuthor", QString::fromLatin1(kAuthor),
-                        look::Twips(2340, 870, 1605, 285), Qt::AlignLeft);
-  lbl2 = MakeLabel(this, "lbl2", QString::fromUtf8(kYearLine), look::Twips(1830, 1380, 765, 225),
+                        Twips(2340, 870, 1605, 285), Qt::AlignLeft);
+  lbl2 = MakeLabel(this, "lbl2", QString::fromUtf8(kYearLine), Twips(1830, 1380, 765, 225),
                    Qt::AlignLeft);
 
   cmdOK = new QPushButton(QStringLiteral("&OK"), this);
   cmdOK->setObjectName("cmdOK");
-  cmdOK->setGeometry(look::Twips(2820, 1320, 1185, 345));
+  cmdOK->setGeometry(Twips(2820, 1320, 1185, 345));
   // Not the window's default button: Enter presses it only while it has the focus.
   cmdOK->setAutoDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

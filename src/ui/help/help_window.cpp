@@ -14,7 +14,7 @@
 namespace zelvane::ui {
 namespace {
 
-const QSize kClientSize(look::Px(5745), look::Px(4665));
+const QSize kClientSize(Px(5745), Px(4665));
 const QColor kBackColour(255, 224, 192);
 const QColor kTitleColour(0, 0, 64);
 
@@ -38,7 +38,7 @@ frmHelp::frmHelp(const Document& document)
 
   lblTitle = new QLabel(this);
   lblTitle->setObjectName("lblTitle");
-  lblTitle->setGeometry(look::Twips(210, 30, 5295, 225));
+  lblTitle->setGeometry(Twips(210, 30, 5295, 225));
   lblTitle->setFont(look::ClassicFont(true));
   lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   QPalette title_palette = lblTitle->palette();
@@ -47,7 +47,7 @@ frmHelp::frmHelp(const Document& document)
 
   txtHelp = new QPlainTextEdit(this);
   txtHelp->setObjectName("txtHelp");
-  txtHelp->setGeometry(look::Twips(210, 300, 5295, 3705));
+  txtHelp->setGeometry(Twips(210, 300, 5295, 3705));
   txtHelp->setReadOnly(true);
   txtHelp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -57,7 +57,7 @@ frmHelp::frmHelp(const Document& document)
 
   cmdClose = new QPushButton(QStringLiteral("&Close"), this);
   cmdClose->setObjectName("cmdClose");
-  cmdClose->setGeometry(look::Twips(3990, 4140, 1515, 405));
+  cmdClose->setGeometry(Twips(3990, 4140, 1515, 405));
   cmdClose->setDefault(true);
   connect(cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the help and About windows share in their looks: layout units, the classic dialog
+// What the help and About windows share in their looks: the classic dialog
 // font and the backdrop pictures drawn under their controls.
 
 #include <QFont>
@@ -9,12 +9,6 @@
 class QWidget;
 
 namespace zelvane::ui::look {
-
-// Layouts are given in twips; at 96 dpi there are 15 twips to a pixel.
-constexpr int Px(int twips) { return twips / 15; }
-inline QRect Twips(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 // MS Sans Serif 8.25 pt, or the nearest sans-serif face the system has.
 QFont ClassicFont(bool bold = false);

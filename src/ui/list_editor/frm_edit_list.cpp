@@ -16,6 +16,7 @@
 
 #include "document/list_store.h"
 #include "ui/help/help_window.h"
+#include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 #include "ui/platform/program_icon.h"
@@ -29,13 +30,6 @@ const QColor kBackColour(192, 192, 255);
 constexpr int kClientWidth = 5070 / 15;
 constexpr int kClientHeight = 4485 / 15;
 
-// Layouts are in twips; at 96 dpi there are 15 to a pixel.
-QRect Twips(int left, int top, int width, int height) {
-  return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text); }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 // The decorative picture under the controls, 336 x 298: it deepens towards the left so
 // that it meets the back colour at the right edge, where the window is 2 pixels wider.
@@ -170,7 +164,7 @@ void frmEditList::paintEvent(QPaintEvent* event) {
 
 void frmEditList::Form_Activate() {
   const std::int16_t record = document_.CurrentRecord;
-  const QString name = document_.Fields.Holds(record) ? FromLocal(document_.Fields[record].FieldName) : QString();
+  const QString name = document_.Fields.Holds(record) ? FromCore(document_.Fields[record].FieldName) : QString();
   setWindowTitle(QStringLiteral("Edit List - ") + QString::number(record) + QStringLiteral(". ") + name);
   ListChanged = false;
   if (document_.ListEntryCount > 0) LoadListItems();
@@ -182,7 +176,7 @@ void frmEditList::LoadListItems() {
   const int count = document_.ListEntryCount;
   for (int i = 1; i <= count && document_.ListEntries.Holds(i); ++i) {
     const ListEntry& entry = document_.ListEntries[i];
-    if (entry.FieldNo == record) lstList->addItem(FromLocal(entry.Item));
+    if (entry.FieldNo == record) lstList->addItem(FromCore(entry.Item));
   }
   lstList->clearSelection();
   ApplyButtonRule();
@@ -295,7 +289,7 @@ bool frmEditList::StoreListItems() {
     ++document_.ListEntryCount;
     ListEntry& entry = document_.ListEntries[document_.ListEntryCount];
     entry.FieldNo = record;
-    entry.Item = ToLocal(lstList->item(row)->text());
+    entry.Item = ToCore(lstList->item(row)->text());
   }
   return true;
 }

@@ -22,6 +22,7 @@
 #include "generator/data_types.h"
 #include "platform/number_text.h"
 #include "ui/main_window/field_editor_backdrop.h"
+#include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/program_icon.h"
 
@@ -37,8 +38,6 @@ constexpr const char* kFromFile = "From File";
 constexpr int kClientWidthTwips = 6780;
 constexpr int kClientHeightTwips = 4755;
 
-constexpr int Px(int twips) { return twips / 15; }
-QRect Twips(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 
 // Boxes written when a data type is chosen from the list; nullptr leaves a box as it is.
 struct TypeDefaults {
@@ -61,12 +60,6 @@ constexpr TypeDefaults kTypeDefaults[] = {
     {"Email", "10", "@zelvanemail.com.**"},
     {"WebURL", "10", ".com.**"},
 };
-
-// Texts of the core are bytes in the system's local encoding.
-std::string ToCore(const QString& text) { return text.toLocal8Bit().toStdString(); }
-QString FromCore(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void SetColours(QWidget* widget, QPalette::ColorRole text_role, const QColor& text,
                 QPalette::ColorRole back_role = QPalette::NoRole, const QColor& back = QColor()) {

@@ -12,6 +12,7 @@
 #include "ui/help/help_window.h"
 #include "ui/list_editor/frm_edit_list.h"
 #include "ui/main_window/frm_zelvane.h"
+#include "ui/platform/core_text.h"
 #include "ui/platform/dialogs.h"
 
 namespace zelvane::ui {
@@ -24,11 +25,6 @@ constexpr const char* kDeleteListWarning = "You will be deleting a list.\rDo you
 constexpr const char* kDeleteListTitle = "Warning";
 constexpr const char* kFindPrompt = "Enter the name of the Field you wish to find:";
 constexpr const char* kFindTitle = "Find Field";
-
-std::string ToCore(const QString& text) { return text.toLocal8Bit().toStdString(); }
-QString FromCore(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

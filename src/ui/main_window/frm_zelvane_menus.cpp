@@ -20,6 +20,7 @@
 #include "ui/help/help_window.h"
 #include "ui/main_window/frm_zelvane.h"
 #include "ui/main_window/window_shortcuts.h"
+#include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
 
@@ -35,12 +36,6 @@ constexpr const char* kItemsTitle = "Number of Data Items";
 constexpr const char* kGeneratedMessage = "The data file has been generated";
 constexpr const char* kGeneratedTitle = "Task Completed";
 constexpr const char* kProgramHelpTopic = "Program Help";
-
-// Paths and texts of the core are bytes in the system's local encoding.
-std::string ToCore(const QString& text) { return text.toLocal8Bit().toStdString(); }
-QString FromCore(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void ShowFailure(const char* procedure, const Outcome& outcome) {
   MsgBox(QString::fromLatin1(procedure) + QStringLiteral(" - ") + FromCore(outcome.description), Buttons::Ok,

@@ -2,9 +2,10 @@
 // The desktop services the windows use besides the dialogs: the application-wide wait
 // cursor, giving a control the focus and injecting keystrokes into it, a file's name
 // without its folder, showing a window modally or without modality, and fonts that
-// fall back to the nearest one the system has.
+// fall back to the nearest one the system has, and the layout unit.
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <Qt>
 
@@ -37,5 +38,11 @@ void ShowModeless(QWidget* window);
 // The named font at the given size, or the nearest sans-serif face when the system
 // lacks it.
 QFont NearestFont(const QString& family, qreal points, bool bold = false);
+
+// Layouts are given in twips; at 96 dpi there are 15 twips to a pixel.
+constexpr int Px(int twips) { return twips / 15; }
+inline QRect Twips(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
 
 }  // namespace zelvane::ui
