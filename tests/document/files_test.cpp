@@ -56,6 +56,7 @@ TEST(FieldFile, AcceptedForms) {
   for (const auto& c : cases) {
     Document document;
     document.Fields[1].FieldName = "kept";
+    document.CurrentRecord = 7;
     const Outcome outcome = ParseFieldFile(document, kHead + c.records);
     ASSERT_TRUE(outcome) << c.records << ": " << outcome.description;
     EXPECT_EQ(document.FieldCount * 10 + document.CurrentRecord, c.count * 10 + 1) << c.records;
@@ -108,8 +109,8 @@ TEST(FieldFile, ReferenceFilesAndTheirListsLoadAndSaveBackByteForByte) {
 
 TEST(ListFile, CompanionNameNeverCutsIntoTheName) {
   const std::pair<const char*, const char*> cases[] = {
-      {"/d/orders.fld", "/d/orders.lst"}, {"/d/A.FlD", "/d/A.lst"}, {"x.fld", "x.lst"},   {"data", "data.lst"},
-      {".fld", ".fld.lst"},               {"a.fld ", "a.fld .lst"}, {"a.fldx", "a.fldx.lst"}, {"/d.fld/x", "/d.fld/x.lst"}};
+      {"/d/orders.fld", "/d/orders.lst"}, {"/d/A.FlD", "/d/A.lst"}, {"x.fld", "x.lst"},       {"data", "data.lst"},
+      {".fld", ".fld.lst"}, {"a.fld ", "a.fld .lst"}, {"a.fldx", "a.fldx.lst"}, {"/d.fld/x", "/d.fld/x.lst"}};
   for (const auto& [path, lst] : cases) EXPECT_EQ(CompanionFileName(path, ".lst"), lst) << path;
   EXPECT_EQ(CompanionFileName("a.fld", ".txt"), "a.txt");
 }
@@ -225,7 +226,8 @@ TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
     ReplaceWriteFunction(previous);
     EXPECT_EQ(outcome.description, description);
     const std::string expected = error != 0 ? "former" : FormatFieldFile(document);
-    EXPECT_EQ(Snapshot(folder.path()), (std::map<std::string, std::string>{{"f.fld", expected}, {"link.fld", "<link>"}}));
+    using Entries = std::map<std::string, std::string>;
+    EXPECT_EQ(Snapshot(folder.path()), (Entries{{"f.fld", expected}, {"link.fld", "<link>"}}));
     EXPECT_EQ(fs::status(folder.File("f.fld")).permissions(), mode);
   }
 }

@@ -26,7 +26,9 @@ ScriptedDialogs::ScriptedDialogs() { ui::InstallDialogs(this); }
 
 ScriptedDialogs::~ScriptedDialogs() {
   ui::InstallDialogs(nullptr);
-  for (const Expectation& left : expected_) ADD_FAILURE() << "expected " << Describe(left.kind_, left.text_) << " never shown";
+  for (const Expectation& left : expected_) {
+    ADD_FAILURE() << "expected " << Describe(left.kind_, left.text_) << " never shown";
+  }
 }
 
 Expectation& ScriptedDialogs::Add(PromptKind kind, std::optional<QString> text) {

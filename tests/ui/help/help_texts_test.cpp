@@ -19,7 +19,8 @@ TEST(HelpTexts, ExactKeyChoosesTheTopicAnythingElseTheProgramHelp) {
   }
   EXPECT_EQ(HelpTitle("Edit List"), "Edit List Component");
   // "Phone\0" would pass for Phone in a comparison of C strings.
-  for (std::string_view other : {""sv, "random text"sv, " Random Text"sv, "Random Text "sv, "Edit list"sv, "Phone\0"sv}) {
+  for (std::string_view other :
+       {""sv, "random text"sv, " Random Text"sv, "Random Text "sv, "Edit list"sv, "Phone\0"sv}) {
     EXPECT_EQ(HelpTitle(other), "Zelvane Utility") << std::string(other);
     EXPECT_EQ(HelpText(other), program_help) << std::string(other);
   }

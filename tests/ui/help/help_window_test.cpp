@@ -20,13 +20,6 @@ void Settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Makes another window the active one, as the user going back to the main window would.
-void ActivateOther(QWidget& other) {
-  other.show();
-  other.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-}
-
 class HelpWindowTest : public ::testing::Test {
  protected:
   frmHelp* Show(const char* topic) {
@@ -51,8 +44,9 @@ TEST_F(HelpWindowTest, BuiltOnceForItsTopicThenBroughtToFrontThenBuiltAnew) {
   // Without an owner and counted as a window of its own, it outlives the main window.
   EXPECT_TRUE(street->parentWidget() == nullptr && street->testAttribute(Qt::WA_QuitOnClose));
 
-  QWidget other;
-  ActivateOther(other);
+  QWidget other;  // the user going back to the main window
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   EXPECT_EQ(Show("Phone"), street.data());
   EXPECT_EQ(street->lblTitle->text(), "Street Data Type");
   EXPECT_TRUE(QTest::qWaitForWindowActive(street));

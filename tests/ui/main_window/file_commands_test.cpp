@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <QWindow>
 
 #include "document/list_file.h"
 #include "main_window_fixture.h"
@@ -45,7 +46,8 @@ TEST_F(MainWindowTest, OpenReplacesEditsUnaskedAndABadFileClosesTheWindowSavingO
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(ReadBytes(bad), bad_bytes);
   EXPECT_FALSE(fs::exists(dir.File("bad.lst")));
-  EXPECT_EQ(ReadBytes(good), kHeadLines + "\"Edited\",\"Random Text\",10,\"\",0\r\n\"Colour\",\"From File\",0,\"\",0\r\n");
+  EXPECT_EQ(ReadBytes(good),
+            kHeadLines + "\"Edited\",\"Random Text\",10,\"\",0\r\n\"Colour\",\"From File\",0,\"\",0\r\n");
   EXPECT_EQ(ReadBytes(dir.File("doc.lst")), "2,\"red\"\r\n");
 }
 
@@ -56,13 +58,13 @@ TEST_F(MainWindowTest, SaveAsCancelledKeepsThePathAndConfirmedLeavesTheOldFiles)
   window->mnuSaveAs_Click();
   EXPECT_EQ(document.CurrentFile, path);
 
-  const std::string renamed = dir.File("renamed.fld");
+  const std::string renamed = dir.File("re[*]named.fld");  // "[*]" means something to Qt in a title
   dialogs.ExpectSave(Q(renamed));
   window->mnuSaveAs_Click();
   EXPECT_EQ(dialogs.Shown().back().offered_path, Q(path));
   EXPECT_EQ(ReadBytes(path) + ReadBytes(dir.File("doc.lst")), kTwoFieldFile + kTwoFieldLists);
-  EXPECT_EQ(ReadBytes(renamed).substr(0, 3) + ReadBytes(dir.File("renamed.lst")), "8\r\n" + kTwoFieldLists);
-  EXPECT_EQ(window->txtFile->text() + "|" + window->windowTitle(), Q(renamed) + "|Zelvane - renamed.fld");
+  EXPECT_EQ(ReadBytes(renamed).substr(0, 3) + ReadBytes(dir.File("re[*]named.lst")), "8\r\n" + kTwoFieldLists);
+  EXPECT_EQ(window->txtFile->text() + "|" + window->windowHandle()->title(), Q(renamed) + "|Zelvane - re[*]named.fld");
   EXPECT_EQ(document.CurrentFile, renamed);
 }
 
@@ -155,19 +157,6 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
                               fs::exists(stem + ".lst")
                         : saved == (c.named ? old_bytes : ""));
   }
-}
-
-// After New the file box is empty, so a cancelled save dialog cannot fall back to the
-// file that was open before.
-TEST_F(MainWindowTest, AfterOpenAndNewACancelledSaveLeavesTheDocumentUntitled) {
-  const std::string path = OpenTwoFieldDocument();
-  window->mnuNew_Click();  // two fields: saved to its file without asking
-  const std::string saved = ReadBytes(path);
-  Type("Other");
-  dialogs.ExpectSaveCancel();
-  window->mnuSave_Click();
-  EXPECT_EQ(document.CurrentFile, "");
-  EXPECT_EQ(ReadBytes(path), saved);
 }
 
 // Which commands take the edits on screen over into the shown field first. The menu

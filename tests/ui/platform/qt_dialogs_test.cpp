@@ -40,8 +40,8 @@ TEST(QtDialogs, MessageBoxShowsTheRequestAndEscGivesCancelOrTheLastButton) {
       ASSERT_NE(box, nullptr);
       EXPECT_EQ(box->text(), c.request.prompt);
       EXPECT_EQ(box->icon(), c.icon);
-      EXPECT_EQ(QString("%1 %2 %3").arg(box->windowTitle()).arg(box->buttons().size()).arg(box->defaultButton()->text().remove('&')),
-                c.shown);
+      const QString shown = QString("%1 %2 %3").arg(box->windowTitle()).arg(box->buttons().size());
+      EXPECT_EQ(shown.arg(box->defaultButton()->text().remove('&')), c.shown);
       if (c.press.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
       for (QAbstractButton* button : box->buttons()) {
         if (button->text().remove('&') == c.press) button->click();
@@ -74,8 +74,8 @@ TEST(QtDialogs, FileDialogsTakeTheNameAsTypedAskNothingAndOfferTheLastPathAgain)
     bool save;
     QString typed;  // empty: cancel
     QString offered;
-  } cases[] = {{false, "", ""},  {true, "plain", ""}, {false, "missing.fld", "plain"}, {true, "exists.fld", "missing.fld"},
-               {true, "", "exists.fld"}, {false, "exists.fld", "exists.fld"}};
+  } cases[] = {{false, "", ""},          {true, "plain", ""},       {false, "missing.fld", "plain"},
+               {true, "exists.fld", "missing.fld"}, {true, "", "exists.fld"}, {false, "exists.fld", "exists.fld"}};
   for (const auto& c : cases) {
     QString offered;
     WhenModalShown([&](QWidget* modal) {

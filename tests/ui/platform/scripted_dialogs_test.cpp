@@ -27,11 +27,14 @@ TEST(ScriptedDialogs, AnswersInOrderAndFailsTheTestOnAMismatchWithTheHarmlessAns
       {[](D& d) { d.ExpectInput("N?", "1").Title("Zelvane").DefaultText("9"); d.ExpectSave("/a").Filter("f"); },
        [](D&) { return Dialogs().InputBox("N?", "", "9") == "1" && Dialogs().SaveFileName("f") == "/a"; }, ""},
       {[](D& d) { d.ExpectSave("/a"); d.ExpectOpenCancel(); },
-       [](D& d) { return Dialogs().SaveFileName("") && !Dialogs().OpenFileName("") && d.Shown()[1].offered_path == "/a"; },
+       [](D& d) {
+         return Dialogs().SaveFileName("") && !Dialogs().OpenFileName("") && d.Shown()[1].offered_path == "/a";
+       },
        ""},
       {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Then([] { ADD_FAILURE() << "then ran"; }); },
        [](D&) { return MsgBox("Q") == Answer::Ok; }, "then ran"},
-      {[](D& d) { d.ExpectMessage("Yes?", Answer::Yes); }, [](D&) { return MsgBox("No?") == Answer::Yes; }, "wrong text"},
+      {[](D& d) { d.ExpectMessage("Yes?", Answer::Yes); }, [](D&) { return MsgBox("No?") == Answer::Yes; },
+       "wrong text"},
       {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Title("Exit"); }, [](D&) { return MsgBox("Q") == Answer::Ok; },
        "wrong title"},
       {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Buttons(Buttons::YesNo); },
