@@ -83,19 +83,18 @@ std::optional<Expectation> ScriptedDialogs::Match(ShownPrompt shown) {
 
 ui::Answer ScriptedDialogs::MessageBox(const ui::MessageBoxRequest& request) {
   const auto next = Match({PromptKind::MessageBox, request.prompt, request.title, request.buttons, request.icon,
-                           request.default_button, {}, {}});
+                           request.default_button, {}});
   return next ? next->answer_ : HarmlessAnswer(request.buttons);
 }
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& default_text) {
-  const auto next = Match({PromptKind::InputBox, prompt, title, {}, {}, 1, default_text, {}});
+  const auto next = Match({PromptKind::InputBox, prompt, title, {}, {}, 1, default_text});
   return next ? next->input_answer_ : QString();
 }
 
 std::optional<QString> ScriptedDialogs::FileDialog(PromptKind kind, const QString& filter) {
-  const auto next = Match({kind, filter, {}, {}, {}, 1, {}, last_path_});
-  if (!next || !next->path_answer_) return std::nullopt;
-  return last_path_ = *next->path_answer_;
+  const auto next = Match({kind, filter, {}, {}, {}, 1, {}});
+  return next ? next->path_answer_ : std::nullopt;
 }
 
 std::optional<QString> ScriptedDialogs::OpenFileName(const QString& filter) {

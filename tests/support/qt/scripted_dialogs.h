@@ -45,7 +45,6 @@ struct ShownPrompt {
   ui::Icon icon = ui::Icon::None;
   int default_button = 1;
   QString default_text;  // input box
-  QString offered_path;  // file dialogs: the path chosen last in either dialog
 };
 
 // One expected prompt with its answer; the setters add checks and return *this.
@@ -110,7 +109,6 @@ class ScriptedDialogs final : public ui::DialogService {
 
   std::deque<Expectation> expected_;
   std::vector<ShownPrompt> shown_;
-  QString last_path_;
 };
 
 // Waits (in the event loop) for a modal window to appear, then runs the action with it:

@@ -37,30 +37,19 @@ TEST_F(MainWindowTest, ChoosingATypeFromTheListWritesItsDefaultsTypingOrTheWheel
   window->cboDataType->setFocus();  // arrow keys on the closed box choose too
   QTest::keyClick(window->cboDataType, Qt::Key_Down);
   EXPECT_EQ(window->cboDataType->currentText() + " " + window->txtStartString->text(), "Random Date 1998");
-  const auto open_list = [this](const char* typed) {
-    window->cboDataType->setFocus();
-    QCoreApplication::processEvents();
-    QTest::keyClicks(window->cboDataType, typed);
-    QTest::keyClick(window->cboDataType, Qt::Key_Down, Qt::AltModifier);
-    return window->cboDataType->view();
-  };
   const struct {
     int downs;  // from the top of the list; negative: a click on that row
     const char* shown;  // the type, the size and the start string after the choice
   } cases[] = {{0, "Counting Numbers 77 keep"}, {5, "Random Date 5 1998"}, {-6, "Random Time 15 8:00"},
                {7, "From File 0 "}, {10, "Email 10 @zelvanemail.com.**"}};
   for (const auto& c : cases) {
-    Restart();
-    Activate();
     Load(2, 1, {"Phone"});
     window->txtStartString->setText("keep");
     window->txtSize->setText("77");
-    QAbstractItemView* list = open_list("");
     if (c.downs < 0) {
-      const QModelIndex entry = list->model()->index(-c.downs, 0);
-      list->scrollTo(entry);
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
+      ChooseType(window->cboDataType->itemText(-c.downs));
     } else {
+      QAbstractItemView* list = OpenTypeList();
       QTest::keyClick(list, Qt::Key_Home);
       for (int i = 0; i < c.downs; ++i) QTest::keyClick(list, Qt::Key_Down);
       QTest::keyClick(list, Qt::Key_Return);
@@ -75,7 +64,7 @@ TEST_F(MainWindowTest, ChoosingATypeFromTheListWritesItsDefaultsTypingOrTheWheel
   window->ShowField(2);
   for (const char* typed : {"Random Date", "random date", "From File"}) {
     box->lineEdit()->clear();
-    QTest::keyClick(open_list(typed), Qt::Key_Escape);  // the list opened over a typed name
+    QTest::keyClick(OpenTypeList(typed), Qt::Key_Escape);  // the list opened over a typed name
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClick(box, Qt::Key_Tab);
     QWheelEvent wheel({5, 5}, box->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include <QWindow>
 
@@ -17,26 +16,62 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A damaged list file is reported after the load. A failed read leaves the former
-// document, and the closing that follows saves that document to its own file only.
-TEST_F(MainWindowTest, OpenReplacesEditsUnaskedAndABadFileClosesTheWindowSavingOnlyTheFormerDocument) {
+const std::string kHeadLines = "7\r\nFieldName,Type,Size,StartString,LinksTo\r\n";  // 7 data lines
+
+// Cancels and failures never lose the document or its path. A failed save keeps the
+// chosen path for the next Save to retry unasked; a list file that cannot be written or
+// read is reported after the field file. A failed read leaves the former document, and
+// the closing that follows saves that document to its own file only.
+TEST_F(MainWindowTest, FileCommandsKeepTheDocumentAndItsPathThroughCancelsAndFailures) {
+  const std::string good = dir.File("doc.fld"), colour = "\"Colour\",\"From File\",0,\"\",0\r\n",
+                    fields = kHeadLines + "\"Surname\",\"Random Text\",10,\"\",0\r\n" + colour,
+                    lists = "2,\"red\"\r\n2,\"blue\"\r\n";
+  WriteBytes(good, fields);
+  WriteBytes(dir.File("doc.lst"), lists);
   document.FieldCount = 3;
-  Type("Unsaved");
-  const std::string good = OpenTwoFieldDocument();
-  EXPECT_EQ(dialogs.Shown().front().text, "(*.fld)|*.fld");
+  Type("Unsaved");  // replaced unasked
+  dialogs.ExpectOpen(Q(good)).Filter("(*.fld)|*.fld");
+  window->mnuOpen_Click();
   EXPECT_EQ(QStringList({window->windowTitle(), window->txtFile->text(), window->txtFieldName->text(),
                          window->lblNumRecords->text()}),
             QStringList({"Zelvane - doc.fld", Q(good), "Surname", "of   2"}));
-  EXPECT_EQ(document.ListEntryCount, 2);
+
+  document.NoOfItems = 8;
+  dialogs.ExpectSaveCancel().Filter("(*.fld)|*.fld");
+  window->mnuSaveAs_Click();
+  EXPECT_EQ(document.CurrentFile, good);
+  const std::string renamed = dir.File("re[*]named.fld");  // "[*]" means something to Qt in a title
+  dialogs.ExpectSave(Q(renamed));
+  window->mnuSaveAs_Click();
+  EXPECT_EQ(ReadBytes(good) + ReadBytes(dir.File("doc.lst")), fields + lists);
+  EXPECT_EQ(ReadBytes(renamed).substr(0, 3) + ReadBytes(dir.File("re[*]named.lst")), "8\r\n" + lists);
+  const QString shown = window->txtFile->text() + "|" + window->windowHandle()->title();
+  EXPECT_EQ(shown, Q(renamed) + "|Zelvane - re[*]named.fld");
+
+  const std::string lost = dir.File("no-such-folder/doc.fld");
+  dialogs.ExpectSave(Q(lost));
+  ExpectFailure("SaveFields", WriteFieldFile(document, lost));
+  ExpectFailure("SaveFields", WriteFieldFile(document, lost));
+  window->mnuSaveAs_Click();
+  EXPECT_EQ(window->txtFile->text() + "|" + window->windowHandle()->title(), shown);
+  window->mnuSave_Click();
+  EXPECT_EQ(document.CurrentFile, lost);
+  const std::string blocked = dir.File("blocked.fld");
+  fs::create_directory(dir.File("blocked.lst"));
+  Document scratch;
+  scratch.CurrentFile = blocked;
+  dialogs.ExpectSave(Q(blocked));
+  ExpectFailure("SaveLists", SaveLists(scratch));
+  window->mnuSaveAs_Click();
+  EXPECT_TRUE(fs::is_regular_file(blocked));
+  EXPECT_EQ(window->windowTitle(), "Zelvane - blocked.fld");
 
   WriteBytes(dir.File("doc.lst"), "2,\"red\"\r\n2,");
-  Document scratch;
   scratch.CurrentFile = good;
   dialogs.ExpectOpen(Q(good));
   ExpectFailure("LoadLists", LoadLists(scratch));
   window->mnuOpen_Click();
   EXPECT_EQ(document.ListEntryCount, 1);
-
   Type("Edited");
   const std::string bad = dir.File("bad.fld"), bad_bytes = kHeadLines + "\"Broken\",\"\",99999999999,\"\",0\r\n";
   WriteBytes(bad, bad_bytes);
@@ -46,50 +81,8 @@ TEST_F(MainWindowTest, OpenReplacesEditsUnaskedAndABadFileClosesTheWindowSavingO
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(ReadBytes(bad), bad_bytes);
   EXPECT_FALSE(fs::exists(dir.File("bad.lst")));
-  EXPECT_EQ(ReadBytes(good),
-            kHeadLines + "\"Edited\",\"Random Text\",10,\"\",0\r\n\"Colour\",\"From File\",0,\"\",0\r\n");
+  EXPECT_EQ(ReadBytes(good), kHeadLines + "\"Edited\",\"Random Text\",10,\"\",0\r\n" + colour);
   EXPECT_EQ(ReadBytes(dir.File("doc.lst")), "2,\"red\"\r\n");
-}
-
-TEST_F(MainWindowTest, SaveAsCancelledKeepsThePathAndConfirmedLeavesTheOldFiles) {
-  const std::string path = OpenTwoFieldDocument();
-  document.NoOfItems = 8;
-  dialogs.ExpectSaveCancel().Filter("(*.fld)|*.fld");
-  window->mnuSaveAs_Click();
-  EXPECT_EQ(document.CurrentFile, path);
-
-  const std::string renamed = dir.File("re[*]named.fld");  // "[*]" means something to Qt in a title
-  dialogs.ExpectSave(Q(renamed));
-  window->mnuSaveAs_Click();
-  EXPECT_EQ(dialogs.Shown().back().offered_path, Q(path));
-  EXPECT_EQ(ReadBytes(path) + ReadBytes(dir.File("doc.lst")), kTwoFieldFile + kTwoFieldLists);
-  EXPECT_EQ(ReadBytes(renamed).substr(0, 3) + ReadBytes(dir.File("re[*]named.lst")), "8\r\n" + kTwoFieldLists);
-  EXPECT_EQ(window->txtFile->text() + "|" + window->windowHandle()->title(), Q(renamed) + "|Zelvane - re[*]named.fld");
-  EXPECT_EQ(document.CurrentFile, renamed);
-}
-
-TEST_F(MainWindowTest, FailedSaveKeepsThePathAndTheNextSaveRetriesItWithoutADialog) {
-  fs::create_directory(dir.File("folder.fld"));
-  for (const std::string& target : {dir.File("no-such-folder/doc.fld"), dir.File("folder.fld")}) {
-    document.CurrentFile.clear();
-    dialogs.ExpectSave(Q(target));
-    ExpectFailure("SaveFields", WriteFieldFile(document, target));
-    window->mnuSave_Click();
-    EXPECT_EQ(document.CurrentFile, target);
-    EXPECT_EQ(window->txtFile->text() + window->windowTitle(), "A Programming Utility");
-    ExpectFailure("SaveFields", WriteFieldFile(document, target));
-    window->mnuSave_Click();
-    EXPECT_TRUE(dialogs.AllUsed()) << target;
-  }
-  // A list file that cannot be written is reported after the field file is written.
-  const std::string path = dir.File("blocked.fld");
-  fs::create_directory(dir.File("blocked.lst"));
-  Document scratch;
-  scratch.CurrentFile = document.CurrentFile = path;
-  ExpectFailure("SaveLists", SaveLists(scratch));
-  window->mnuSave_Click();
-  EXPECT_TRUE(fs::is_regular_file(path));
-  EXPECT_EQ(window->windowTitle(), "Zelvane - blocked.fld");
 }
 
 TEST_F(MainWindowTest, NumberOfDataItemsReadsTheLeadingNumber) {
@@ -112,7 +105,7 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
     bool close, named;
     QString typed;
     bool two_fields;
-    std::string answers;  // to the save prompt (Y, N, C), then to the save dialog (p: a path, x: cancel)
+    const char* answers;  // to the save prompt (Y, N, C), then to the save dialog (p: a path, x: cancel)
     bool goes_on, saved;  // the window closes, or the document is reset
   } cases[] = {
       {true, false, "", false, "", true, false},       {true, false, " ", false, "N", true, false},
@@ -135,13 +128,10 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
     if (c.two_fields) document.FieldCount = 2;
     Type(c.typed);
     window->txtSize->setText("12");  // other boxes do not count
-    for (const char step : c.answers) {
-      if (step == 'p' || step == 'x') {
-        step == 'p' ? dialogs.ExpectSave(Q(stem + ".fld")) : dialogs.ExpectSaveCancel();
-        continue;
-      }
-      dialogs.ExpectMessage(kSavePrompt, step == 'Y' ? Answer::Yes : step == 'N' ? Answer::No : Answer::Cancel)
+    if (const char answer = c.answers[0]) {
+      dialogs.ExpectMessage(kSavePrompt, answer == 'Y' ? Answer::Yes : answer == 'N' ? Answer::No : Answer::Cancel)
           .Buttons(ui::Buttons::YesNoCancel).Icon(ui::Icon::Question).Title("Exit").DefaultButton(1);
+      if (answer == 'Y') c.answers[1] == 'p' ? dialogs.ExpectSave(Q(stem + ".fld")) : dialogs.ExpectSaveCancel();
     }
     const QString caption = window->windowTitle();
 
@@ -149,9 +139,8 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
 
     EXPECT_EQ(c.close ? !window->isVisible() : document.FieldCount == 1, c.goes_on);
     EXPECT_EQ(window->txtFieldName->text(), !c.close && c.goes_on ? "" : c.typed);
-    if (!c.close) {  // the caption stays, even after a named document
-      EXPECT_EQ(window->windowTitle() + window->txtFile->text() + Q(document.CurrentFile), caption);
-    }
+    // New leaves the caption as it was, even after a named document.
+    EXPECT_TRUE(c.close || window->windowTitle() + window->txtFile->text() + Q(document.CurrentFile) == caption);
     const std::string saved = fs::exists(stem + ".fld") ? ReadBytes(stem + ".fld") : "";
     EXPECT_TRUE(c.saved ? saved.find("\"" + c.typed.toStdString() + "\",\"\",12,") != std::string::npos &&
                               fs::exists(stem + ".lst")
@@ -161,7 +150,8 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
 
 // Which commands take the edits on screen over into the shown field first. The menu
 // shortcuts belong to the whole window: a text box with the focus does not keep Ctrl+X,
-// Ctrl+A and the others for itself.
+// Ctrl+A and the others for itself. Edit List opens the editor even when its save step
+// is cancelled.
 TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyShould) {
   using W = frmZelvane;
   const auto prompt = [this] { dialogs.ExpectMessage(kSavePrompt, Answer::Cancel); };
@@ -180,12 +170,15 @@ TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyS
     void (W::*command)();
     std::function<void()> expect;
     bool stores;
+    const char* topic = "";  // of help
   } cases[] = {{Qt::Key_N, {}, prompt, true},  {Qt::Key_O, {}, [this] { dialogs.ExpectOpenCancel(); }, false},
                {Qt::Key_S, {}, save, false},   {Qt::Key_A, {}, save, false},
                {Qt::Key_X, {}, prompt, true},  {Qt::Key_I, {}, items, false},
-               {Qt::Key_G, {}, generate, true}, {Qt::Key_H, {}, [] {}, true},
+               {Qt::Key_G, {}, generate, true}, {Qt::Key_H, {}, [] {}, true, "Program Help"},
                {0, &W::cmdSave_Click, save, true}, {0, &W::cmdExit_Click, prompt, true},
-               {0, &W::mnuAbout_Click, [] {}, false}};
+               {0, &W::mnuAbout_Click, [] {}, false}, {0, &W::cmdHelp_Click, [] {}, true, "a type"},
+               {0, &W::cmdEditList_Click, [&] { save(); WhenModalShown([](QWidget* editor) { editor->close(); }); },
+                true}};
   for (const auto& c : cases) {
     for (int b = 0; b < 4; ++b) {
       Restart();
@@ -201,7 +194,7 @@ TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyS
       c.key ? QTest::keyClick(box, Qt::Key(c.key), Qt::ControlModifier) : (window.get()->*c.command)();
       EXPECT_TRUE(dialogs.AllUsed()) << b << " " << c.key;
       EXPECT_EQ(document.Fields[1].FieldName, c.stores ? "Typed" : "") << b << " " << c.key;
-      EXPECT_EQ(box->text() + Q(document.HelpTopic), text + (c.key == Qt::Key_H ? "Program Help" : ""));
+      EXPECT_EQ(box->text() + Q(document.HelpTopic), text + c.topic);
       EXPECT_TRUE(window->isVisible());  // Cancel in the closing's prompt keeps it open
       if (!c.key) break;
     }

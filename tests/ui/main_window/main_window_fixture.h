@@ -30,12 +30,6 @@ using ui::frmZelvane;
 inline constexpr const char* kSavePrompt = "Do you want to save this current file?";
 inline constexpr const char* kItemsPrompt = "How many Data Items do you require?";
 
-// A small document on disk: 7 data lines, two fields, a list for the second.
-inline const std::string kHeadLines = "7\r\nFieldName,Type,Size,StartString,LinksTo\r\n";
-inline const std::string kTwoFieldFile =
-    kHeadLines + "\"Surname\",\"Random Text\",10,\"\",0\r\n\"Colour\",\"From File\",0,\"\",0\r\n";
-inline const std::string kTwoFieldLists = "2,\"red\"\r\n2,\"blue\"\r\n";
-
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 // The five saved members as "name|type|size|start|links".
 inline QString Saved(const FieldDef& f) {
@@ -92,27 +86,23 @@ class MainWindowTest : public ::testing::Test {
     return names.join(' ') + "|" + entries.join(' ');
   }
 
-  // Writes the two-field document (and its lists) and opens it through File > Open.
-  std::string OpenTwoFieldDocument(const std::string& stem = "doc") {
-    WriteBytes(dir.File(stem + ".fld"), kTwoFieldFile);
-    WriteBytes(dir.File(stem + ".lst"), kTwoFieldLists);
-    dialogs.ExpectOpen(Q(dir.File(stem + ".fld")));
-    window->mnuOpen_Click();
-    return dir.File(stem + ".fld");
-  }
   // Names the shown field in its box without storing it, as typing does.
   void Type(const QString& name) { window->txtFieldName->setText(name); }
-  // Picks an entry from the type box's drop-down list with the mouse.
-  void ChooseType(const QString& name) {
-    QComboBox* box = window->cboDataType;
-    box->showPopup();
+  // Opens the type box's drop-down list with the keys, after typing into the box.
+  QAbstractItemView* OpenTypeList(const char* typed = "") {
+    window->cboDataType->setFocus();
     QCoreApplication::processEvents();
-    QAbstractItemView* list = box->view();
-    const QModelIndex entry = box->model()->index(box->findText(name, Qt::MatchExactly), 0);
+    QTest::keyClicks(window->cboDataType, typed);
+    QTest::keyClick(window->cboDataType, Qt::Key_Down, Qt::AltModifier);
+    return window->cboDataType->view();
+  }
+  // Picks an entry from the list with the mouse, right after the list opens.
+  void ChooseType(const QString& name) {
+    QAbstractItemView* list = OpenTypeList();
+    const QModelIndex entry = list->model()->index(window->cboDataType->findText(name, Qt::MatchExactly), 0);
     list->scrollTo(entry);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-    QCoreApplication::processEvents();
-    ASSERT_EQ(box->currentText(), name);
+    ASSERT_EQ(window->cboDataType->currentText(), name);
   }
   // The message of a failed step: the procedure's name and the core's own description.
   Expectation& ExpectFailure(const char* procedure, const Outcome& outcome) {
