@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "document/field_file.h"
@@ -40,10 +41,8 @@ TEST(ResetFieldFile, BlanksSavedMembersAndEntriesInUseOnly) {
   for (FieldDef& field : document.Fields) field = {"f", "Phone", 5, "s", 2, std::string("v"), 3};
   Fill(document, "4a 5b 6c");
   document.ListEntryCount = 2;
-  document.HelpTopic = "Phone";
-  document.ListFile = "x.lst";
-  document.CurrentFile = "x.fld";
-  document.HeaderLine = "other";
+  std::tie(document.HelpTopic, document.ListFile, document.CurrentFile, document.HeaderLine) =
+      std::tuple("Phone", "x.lst", "x.fld", "other");
   document.NoOfItems = document.FieldCount = document.CurrentRecord = 9;
 
   ResetFieldFile(document);
@@ -57,55 +56,47 @@ TEST(ResetFieldFile, BlanksSavedMembersAndEntriesInUseOnly) {
 }
 
 TEST(FieldTable, OperationsTouchTheRightMembersAndNothingOutsideTheTable) {
-  const char* one = "one|Phone|5|s|2|v1|3";
-  const char* two = "two|Email|-4|t|-2|v2|7";
-  const struct {
-    void (*operation)(Document&);
-    const char *field1, *field2;
-  } cases[] = {
-      {[](Document& d) { ClearField(d, 1); }, "||0||0|v1|3", two},
-      {[](Document& d) { CopyField(d, 1, 1); }, "two|Email|-4|t|-2|v1|3", two},
-      {[](Document& d) { CopyField(d, 2, -1); }, one, "one|Phone|5|s|2|v2|7"},
-      {[](Document& d) { SwapFields(d, 2, 1); }, two, one},
-      {[](Document& d) {
-         ClearField(d, 0); ClearField(d, 51); CopyField(d, 0, 1); CopyField(d, 2, 49); CopyField(d, 1, 32767);
-         CopyField(d, -32768, -32768); SwapFields(d, 0, 1); SwapFields(d, 2, 51); ClearListItem(d, 1001);
-       },
-       one, two},
+  const std::string one = "one|Phone|5|s|2|v1|3", two = "two|Email|-4|t|-2|v2|7";
+  const std::pair<void (*)(Document&), std::string> cases[] = {
+      {[](Document& d) { ClearField(d, 1); }, "||0||0|v1|3 " + two},
+      {[](Document& d) { CopyField(d, 1, 1); }, "two|Email|-4|t|-2|v1|3 " + two},
+      {[](Document& d) { CopyField(d, 2, -1); }, one + " one|Phone|5|s|2|v2|7"},
+      {[](Document& d) { SwapFields(d, 2, 1); }, two + " " + one},
+      // Numbers outside the table change nothing.
+      {[](Document& d) { ClearField(d, 0); ClearField(d, 51); CopyField(d, 0, 1); }, one + " " + two},
+      {[](Document& d) { CopyField(d, 2, 49); CopyField(d, 1, 32767); CopyField(d, -32768, -32768); }, one + " " + two},
+      {[](Document& d) { SwapFields(d, 0, 1); SwapFields(d, 2, 51); ClearListItem(d, 1001); }, one + " " + two},
   };
-  for (const auto& c : cases) {
+  for (const auto& [operation, fields] : cases) {
     Document document;
     document.Fields[1] = {"one", "Phone", 5, "s", 2, std::string("v1"), 3};
     document.Fields[2] = {"two", "Email", -4, "t", -2, std::string("v2"), 7};
-    c.operation(document);
-    EXPECT_EQ(Text(document.Fields[1]) + " " + Text(document.Fields[2]), std::string(c.field1) + " " + c.field2);
+    operation(document);
+    EXPECT_EQ(Text(document.Fields[1]) + " " + Text(document.Fields[2]), fields);
   }
 }
 
 TEST(ListStore, OperationsKeepStoreOrder) {
-  const struct {
-    const char* store;
-    void (*operation)(Document&);
-    const char* expected;
-  } cases[] = {
+  const std::tuple<const char*, void (*)(Document&), const char*> cases[] = {
       {"4a 4b 2x 4c 3y 4d", [](Document& d) { DeleteListItems(d, 4); }, "2x 3y"},  // neighbours too
       {"2a 3b 2c 5d", [](Document& d) { DeleteListItems(d, 9); }, "2a 3b 2c 5d"},
       {"2a 3b 2c 5d", [](Document& d) { SwapListFields(d, 2, 3); }, "3a 2b 3c 5d"},  // each entry once
       {"2a 3b 2c 5d", [](Document& d) { SwapListFields(d, 7, 2); }, "7a 3b 7c 5d"},
       {"2a 3b 2c 5d", [](Document& d) { SwapListFields(d, 2, 2); }, "2a 3b 2c 5d"},
       {"2a 3b 2c 5d", [](Document& d) { RenumberListField(d, 3, 2); }, "2a 2b 2c 5d"},  // merged in store order
-      {"1a 2b 3c 5d 3e 2f",  // field 2 of 5 deleted
+      // Field 2 of 5 deleted.
+      {"1a 2b 3c 5d 3e 2f",
        [](Document& d) {
          DeleteListItems(d, 2);
          for (std::int16_t i = 2; i <= 4; ++i) RenumberListField(d, static_cast<std::int16_t>(i + 1), i);
        },
        "1a 2c 4d 2e"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [store, operation, expected] : cases) {
     Document document;
-    Fill(document, c.store);
-    c.operation(document);
-    EXPECT_EQ(StoreText(document), c.expected) << c.store;
+    Fill(document, store);
+    operation(document);
+    EXPECT_EQ(StoreText(document), expected) << store;
   }
 }
 
