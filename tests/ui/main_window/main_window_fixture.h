@@ -88,7 +88,8 @@ class MainWindowTest : public ::testing::Test {
 
   // Names the shown field in its box without storing it, as typing does.
   void Type(const QString& name) { window->txtFieldName->setText(name); }
-  // Opens the type box's drop-down list with the keys, after typing into the box.
+  // Opens the type box's drop-down list with the keys, after typing into the box; a
+  // choice follows before the program has caught up with the opening.
   QAbstractItemView* OpenTypeList(const char* typed = "") {
     window->cboDataType->setFocus();
     QCoreApplication::processEvents();
@@ -96,13 +97,17 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClick(window->cboDataType, Qt::Key_Down, Qt::AltModifier);
     return window->cboDataType->view();
   }
-  // Picks an entry from the list with the mouse, right after the list opens.
+  // Picks an entry from the type box's drop-down list with the mouse.
   void ChooseType(const QString& name) {
-    QAbstractItemView* list = OpenTypeList();
-    const QModelIndex entry = list->model()->index(window->cboDataType->findText(name, Qt::MatchExactly), 0);
+    QComboBox* box = window->cboDataType;
+    box->showPopup();
+    QCoreApplication::processEvents();
+    QAbstractItemView* list = box->view();
+    const QModelIndex entry = box->model()->index(box->findText(name, Qt::MatchExactly), 0);
     list->scrollTo(entry);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-    ASSERT_EQ(window->cboDataType->currentText(), name);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(box->currentText(), name);
   }
   // The message of a failed step: the procedure's name and the core's own description.
   Expectation& ExpectFailure(const char* procedure, const Outcome& outcome) {

@@ -1,7 +1,5 @@
 // A whole session as a user has it: build a document with a value list through the
 // window's controls, save it, open it again in a fresh window, generate its data file.
-#include <string>
-
 #include <QAction>
 #include <QRegularExpression>
 
@@ -24,6 +22,7 @@ void TypeInto(QLineEdit* box, const QString& text) {
 
 TEST_F(MainWindowTest, UserSessionBuildsAListDocumentSavesReopensAndGenerates) {
   Activate();
+  EXPECT_EQ(QApplication::focusWidget(), window->txtFieldName) << "first in the tab order";
   const std::string fld = dir.File("colours.fld");
   TypeInto(window->txtFieldName, "Id");
   ChooseType("Counting Numbers");
@@ -33,7 +32,6 @@ TEST_F(MainWindowTest, UserSessionBuildsAListDocumentSavesReopensAndGenerates) {
 
   // The untitled document is saved first, then the list is typed into the editor.
   dialogs.ExpectSave(Q(fld));
-  bool edited = false;
   WhenModalShown([&](QWidget* modal) {
     auto* editor = qobject_cast<ui::frmEditList*>(modal);
     ASSERT_NE(editor, nullptr);
@@ -43,21 +41,28 @@ TEST_F(MainWindowTest, UserSessionBuildsAListDocumentSavesReopensAndGenerates) {
     }
     dialogs.ExpectMessage(ui::kSaveListDataPrompt, Answer::Yes);
     Click(editor->cmdClose);
-    edited = true;
   });
   Click(window->cmdEditList);
-  ASSERT_TRUE(edited);
-  QCoreApplication::processEvents();  // the main window takes the activation back
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window takes the activation back";
 
   Click(window->cmdNew);
   TypeInto(window->txtFieldName, "Code");
   ChooseType("Random Integer");
   // Colour moves to the front, its list with it.
   Click(window->cmdPrevious);
+  QCoreApplication::processEvents();  // a show selects the whole name with a keystroke
+  EXPECT_EQ(window->txtFieldName->selectedText(), "Colour");
   Click(window->cmdMoveUp);
   EXPECT_EQ(window->txtCurrentRecord->text(), "1");
-  // Jump to field 3 by its number, leaving the box for another control.
+  // Jump to field 3 by its number, leaving the box for another control; another window
+  // taking over meanwhile is no leaving.
   TypeInto(window->txtCurrentRecord, "3");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(document.CurrentRecord, 1);
+  Activate();
   QTest::mouseClick(window->txtSize, Qt::LeftButton);
   EXPECT_EQ(window->txtFieldName->text() + " " + window->txtSize->text(), "Code 100");
 
@@ -72,7 +77,9 @@ TEST_F(MainWindowTest, UserSessionBuildsAListDocumentSavesReopensAndGenerates) {
   Activate();
   dialogs.ExpectOpen(Q(fld));
   window->mnuOpen->trigger();
-  EXPECT_EQ(window->windowTitle() + " " + window->txtFieldName->text(), "Zelvane - colours.fld Colour");
+  EXPECT_EQ(QStringList({window->windowTitle(), window->txtFile->text(), window->txtFieldName->text(),
+                         window->lblNumRecords->text()}),
+            QStringList({"Zelvane - colours.fld", Q(fld), "Colour", "of   3"}));
   EXPECT_TRUE(window->cmdEditList->isEnabled());
 
   dialogs.ExpectInput(kItemsPrompt, "6").DefaultText("100");
