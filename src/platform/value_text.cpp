@@ -161,10 +161,8 @@ char* ValueFormatter::WriteReal(double value, char* out) const {
 char* ValueFormatter::WriteDate(DateSerial value, char* out) const {
   CivilDateTime civil;
   // A whole day, as every unlinked generated date is, needs no time of day.
-  const double days = value.days;
-  if (days >= static_cast<double>(kFirstDateDay) && days <= static_cast<double>(kLastDateDay) &&
-      days == static_cast<double>(static_cast<std::int64_t>(days))) {
-    civil = CivilDay(static_cast<std::int64_t>(days));
+  if (IsWholeDay(value.days)) {
+    civil = CivilDay(static_cast<std::int64_t>(value.days));
   } else if (const auto broken_down = BreakDown(value)) {
     civil = *broken_down;
   } else {
