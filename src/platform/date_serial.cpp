@@ -9,12 +9,6 @@
 namespace zelvane {
 namespace {
 
-constexpr std::int64_t kMsPerDay = 86'400'000;
-constexpr std::int64_t kMsPerMinute = 60'000;
-// Day 0 counted from 1 March of year 0 of the proleptic Gregorian calendar, where the
-// 400-year cycles of the arithmetic below begin.
-constexpr std::int64_t kDayZeroFromCycleStart = 693'899;
-
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
   if (a % b != 0 && ((a < 0) != (b < 0))) --q;
@@ -339,7 +333,7 @@ CivilDateTime CivilDay(std::int64_t day) {
 ClockTime ClockTimeOfAnyDay(std::int64_t linear_ms) {
   std::int64_t day = 0, seconds = 0;
   SplitLinearMs(linear_ms, day, seconds);
-  return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+  return ClockTimeOfSecond(static_cast<int>(seconds));
 }
 
 std::optional<CivilDateTime> BreakDown(DateSerial date) {
@@ -348,9 +342,10 @@ std::optional<CivilDateTime> BreakDown(DateSerial date) {
   std::int64_t day = 0, seconds = 0;
   SplitLinearMs(*linear, day, seconds);
   CivilDateTime civil = CivilDay(day);
-  civil.hour = static_cast<int>(seconds / 3600);
-  civil.minute = static_cast<int>(seconds / 60 % 60);
-  civil.second = static_cast<int>(seconds % 60);
+  const ClockTime time = ClockTimeOfSecond(static_cast<int>(seconds));
+  civil.hour = time.hour;
+  civil.minute = time.minute;
+  civil.second = time.second;
   return civil;
 }
 

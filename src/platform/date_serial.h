@@ -14,6 +14,11 @@ namespace zelvane {
 
 inline constexpr std::int64_t kFirstDateDay = -657434;  // 1 January 100
 inline constexpr std::int64_t kLastDateDay = 2958465;   // 31 December 9999
+inline constexpr std::int64_t kMsPerDay = 86'400'000;
+inline constexpr std::int64_t kMsPerMinute = 60'000;
+// Day 0 counted from 1 March of year 0 of the proleptic Gregorian calendar, where the
+// 400-year cycles of the calendar arithmetic begin.
+inline constexpr std::int64_t kDayZeroFromCycleStart = 693'899;
 
 // Whether a serial is a whole day of the valid range, as generated dates mostly are.
 inline bool IsWholeDay(double days) {
@@ -30,7 +35,7 @@ inline std::int64_t DayOfDate(int year, int month, int day) {
   const std::int64_t year_of_cycle = y - cycle * 400;
   const std::int64_t day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
   const std::int64_t day_of_cycle = year_of_cycle * 365 + year_of_cycle / 4 - year_of_cycle / 100 + day_of_year;
-  return cycle * 146097 + day_of_cycle - 693'899;  // day 0 counted from that March
+  return cycle * 146097 + day_of_cycle - kDayZeroFromCycleStart;
 }
 
 // A moment as the calendar shows it, to the nearest second.
@@ -52,9 +57,8 @@ CivilDateTime CivilDay(std::int64_t day);
 std::optional<std::int64_t> LinearMs(DateSerial date);
 // The moment so many minutes later, as AddMinutes gives it; nothing outside the valid range.
 inline std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std::int64_t minutes) {
-  constexpr std::int64_t kMsPerDay = 86'400'000;
   if (minutes > 10'000'000'000 || minutes < -10'000'000'000) return std::nullopt;
-  const std::int64_t moment = linear_ms + minutes * 60'000;
+  const std::int64_t moment = linear_ms + minutes * kMsPerMinute;
   if (moment < kFirstDateDay * kMsPerDay || moment >= (kLastDateDay + 1) * kMsPerDay) return std::nullopt;
   return moment;
 }
@@ -63,12 +67,14 @@ inline std::optional<std::int64_t> AddMinutesLinear(std::int64_t linear_ms, std:
 struct ClockTime {
   int hour = 0, minute = 0, second = 0;
 };
+inline ClockTime ClockTimeOfSecond(int second_of_day) {
+  return {second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60};
+}
 ClockTime ClockTimeOfAnyDay(std::int64_t linear_ms);
 inline ClockTime ClockTimeOf(std::int64_t linear_ms) {
   // From day 0 on, before the last day, plain division gives the nearest second.
-  if (linear_ms < 0 || linear_ms >= kLastDateDay * 86'400'000) return ClockTimeOfAnyDay(linear_ms);
-  const auto second_of_day = static_cast<int>(static_cast<std::uint64_t>(linear_ms + 500) / 1000 % 86400);
-  return {second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60};
+  if (linear_ms < 0 || linear_ms >= kLastDateDay * kMsPerDay) return ClockTimeOfAnyDay(linear_ms);
+  return ClockTimeOfSecond(static_cast<int>(static_cast<std::uint64_t>(linear_ms + 500) / 1000 % 86400));
 }
 // A number of days as a date; nothing outside the valid range (or not finite).
 std::optional<DateSerial> DateFromSerial(double days);
