@@ -70,8 +70,6 @@ ValueFormatter::ValueFormatter(const LocaleConventions& conventions)
   max_number_length_ = 24 + conventions_.decimal_separator.size();
   const std::size_t designator = std::max(conventions_.am_designator.size(), conventions_.pm_designator.size());
   max_date_length_ = PartsLength(short_date_, designator) + 1 + PartsLength(long_time_, designator);
-  decimal_separator_is_one_char_ = conventions_.decimal_separator.size() == 1;
-  time_separator_is_one_char_ = conventions_.time_separator.size() == 1;
 }
 
 void ValueFormatter::AppendText(const Value& value, std::string& out) const {

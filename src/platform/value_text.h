@@ -104,7 +104,7 @@ class ValueFormatter {
   std::size_t MaxShortTimeLength() const { return 4 + conventions_.time_separator.size(); }
   char* WriteShortTime(ClockTime time, char* out) const {
     out = detail::Small(static_cast<unsigned>(time.hour), 2, out);
-    if (time_separator_is_one_char_) {
+    if (conventions_.time_separator.size() == 1) {
       *out++ = conventions_.time_separator[0];
     } else {
       out = detail::Put(conventions_.time_separator, out);
@@ -114,7 +114,7 @@ class ValueFormatter {
 
  private:
   char* WriteSeparator(char* out) const {
-    if (!decimal_separator_is_one_char_) return detail::Put(conventions_.decimal_separator, out);
+    if (conventions_.decimal_separator.size() != 1) return detail::Put(conventions_.decimal_separator, out);
     *out = conventions_.decimal_separator[0];
     return out + 1;
   }
@@ -126,8 +126,6 @@ class ValueFormatter {
   std::vector<PatternPart> long_time_;
   std::size_t max_number_length_ = 0;
   std::size_t max_date_length_ = 0;
-  bool decimal_separator_is_one_char_ = false;
-  bool time_separator_is_one_char_ = false;
 };
 
 }  // namespace zelvane
