@@ -38,7 +38,6 @@ struct ListEntry {
 template <typename T, int N>
 class NumberedTable {
  public:
-  static constexpr int kCapacity = N;
   T& operator[](int number) { return slots_[number - 1]; }
   const T& operator[](int number) const { return slots_[number - 1]; }
   static constexpr bool Holds(int number) { return number >= 1 && number <= N; }
