@@ -49,8 +49,8 @@ std::string DataFileName(const std::string& current_file) {
 }
 
 void CountListItems(Document& document) {
-  const int fields = std::clamp<int>(document.FieldCount, 0, kMaxFields);
-  const int entries = std::clamp<int>(document.ListEntryCount, 0, kMaxListEntries);
+  const int fields = FieldsInUse(document);
+  const int entries = ListEntriesInUse(document);
   std::array<std::int16_t, kMaxFields + 1> counts{};
   for (int k = 1; k <= entries; ++k) {
     const int owner = document.ListEntries[k].FieldNo;
