@@ -48,16 +48,6 @@ class FileHandle {
 
 Outcome Failed(int error) { return Outcome::Failure(DescribeFileError(error)); }
 
-// Devices and pipes are opened without waiting; reads and writes then block as usual.
-int OpenNoWait(const std::string& path, int flags) {
-  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd >= 0) {
-    const int status = ::fcntl(fd, F_GETFL);
-    if (status >= 0) ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
-  }
-  return fd;
-}
-
 Outcome WriteAll(int fd, std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -102,6 +92,18 @@ int CreateTemporary(const std::string& folder, std::string& temporary) {
 }
 
 }  // namespace
+
+int OpenNoWait(const std::string& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd >= 0) {
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status >= 0) ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK);
+  }
+  return fd;
+}
 
 WriteFunction ReplaceWriteFunction(WriteFunction write) {
   return std::exchange(CurrentWrite(), std::move(write));

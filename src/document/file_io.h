@@ -14,6 +14,12 @@
 
 namespace zelvane {
 
+// Opens path with the given open() flags (a new file gets mode 0666 less the umask) without
+// waiting, so that a device or a pipe nobody serves fails instead of hanging; reads and
+// writes on the descriptor then block as usual. The descriptor closes on exec. Returns
+// -1 with errno set on failure.
+int OpenNoWait(const std::string& path, int flags);
+
 // Reads the whole file at path into bytes.
 Outcome ReadWholeFile(const std::string& path, std::string& bytes);
 

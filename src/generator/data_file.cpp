@@ -24,18 +24,12 @@ void DataFileWriter::Create(const std::string& path) {
     Fail(descriptions::kNoFileName);
     return;
   }
-  // Without waiting, so that a pipe nobody reads fails instead of hanging the run.
-  do {
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-  } while (fd_ < 0 && errno == EINTR);
+  fd_ = OpenNoWait(path, O_WRONLY | O_CREAT | O_TRUNC);
   if (fd_ < 0) {
     // With O_CREAT a missing name can only be a missing folder.
     const std::string why = errno == ENOENT ? descriptions::kPathNotFound : DescribeFileError(errno);
     Fail("The data file " + path + " could not be created: " + why);
-    return;
   }
-  const int status = ::fcntl(fd_, F_GETFL);
-  if (status >= 0) ::fcntl(fd_, F_SETFL, status & ~O_NONBLOCK);
 }
 
 char* DataFileWriter::Reserve(std::size_t size) {
