@@ -51,7 +51,7 @@ bool RandomTime(RandomSource& random, const ValueFormatter& formatter, const Tim
                 std::string& out) {
   const std::size_t before = out.size();
   out.resize(before + formatter.MaxShortTimeLength());
-  const char* end = RandomTime(random, formatter, start, size, out.data() + before);
+  const char* end = RandomTime(random, formatter, start, size, TimeSteps(start, size), out.data() + before);
   out.resize(end != nullptr ? static_cast<std::size_t>(end - out.data()) : before);
   return end != nullptr;
 }

@@ -89,9 +89,10 @@ TimeStart ReadTimeStart(std::string_view start_string, const LocaleConventions& 
 // beyond 32 bits. It depends on the field alone, so a run works it out once.
 std::int32_t TimeSteps(const TimeStart& start, std::int32_t size);
 
-// One draw; writes start + k * size minutes in "Short Time" form (at most
-// formatter.MaxShortTimeLength() characters), or nothing and returns nullptr (an empty
-// value) when the start does not read or the result lies outside the date range.
+// One draw, with steps from TimeSteps(start, size); writes start + k * size minutes in
+// "Short Time" form (at most formatter.MaxShortTimeLength() characters), or nothing and
+// returns nullptr (an empty value) when the start does not read or the result lies
+// outside the date range.
 inline char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
                         std::int32_t size, std::int32_t steps, char* out) {
   const double r = random.Next();
@@ -102,11 +103,7 @@ inline char* RandomTime(RandomSource& random, const ValueFormatter& formatter, c
   if (!moment) return nullptr;
   return formatter.WriteShortTime(ClockTimeOf(*moment), out);
 }
-inline char* RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
-                        std::int32_t size, char* out) {
-  return RandomTime(random, formatter, start, size, TimeSteps(start, size), out);
-}
-// The same, appended to a string; false for an empty value.
+// The same, its steps worked out here, appended to a string; false for an empty value.
 bool RandomTime(RandomSource& random, const ValueFormatter& formatter, const TimeStart& start,
                 std::int32_t size, std::string& out);
 
