@@ -17,13 +17,13 @@ namespace {
 
 // The linked slot's value as a base date: empty is day 0, numbers count days, a text
 // must read as a date or time.
-std::optional<DateSerial> AsDate(const Value& value, const LocaleConventions& conventions) {
+std::optional<DateSerial> AsDate(const Value& value, const DateTimeParser& parser) {
   switch (KindOf(value)) {
     case ValueKind::Empty: return DateSerial{};
     case ValueKind::Whole: return DateFromSerial(std::get<std::int32_t>(value));
     case ValueKind::Real: return DateFromSerial(std::get<double>(value));
     case ValueKind::Date: return DateFromSerial(std::get<DateSerial>(value).days);
-    case ValueKind::Text: return ReadDateTime(std::get<std::string>(value), conventions);
+    case ValueKind::Text: return parser.Read(std::get<std::string>(value));
   }
   return std::nullopt;
 }
@@ -64,6 +64,7 @@ GenerationRun::GenerationRun(Document& document, Engine& engine)
       engine_(engine),
       field_count_(FieldsInUse(document)),
       formatter_(engine.Conventions),
+      date_parser_(engine.Conventions),
       date_texts_(formatter_),
       prepared_(static_cast<std::size_t>(field_count_)) {
   // Each list field's items, in store order, one run of them per field.
@@ -226,8 +227,8 @@ char* GenerationRun::GenerateDate(PreparedField& field, char* out) {
       const bool in_use = field.links_to <= field_count_;
       const PreparedField* target = in_use ? &prepared_[static_cast<std::size_t>(field.links_to) - 1] : nullptr;
       linked = target != nullptr && target->pending != nullptr
-                   ? ReadDateTime(std::string_view(target->pending, target->pending_size), engine_.Conventions)
-                   : AsDate(document_.Fields[field.links_to].CurrentValue, engine_.Conventions);
+                   ? date_parser_.Read(std::string_view(target->pending, target->pending_size))
+                   : AsDate(document_.Fields[field.links_to].CurrentValue, date_parser_);
     }
     if (!linked) {
       Clear(field);

@@ -18,6 +18,7 @@
 #include "generator/engine.h"
 #include "generator/numeric_generators.h"
 #include "generator/padded_text.h"
+#include "platform/date_serial.h"
 #include "platform/outcome.h"
 #include "platform/value_text.h"
 
@@ -79,6 +80,7 @@ class GenerationRun {
   Engine& engine_;
   int field_count_ = 0;
   ValueFormatter formatter_;
+  DateTimeParser date_parser_;  // reads linked texts as base dates
   DateTextCache date_texts_;
   std::vector<PaddedText> list_items_;
   std::vector<PreparedField> prepared_;

@@ -75,61 +75,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-enum class DatePart { Day, Month, Year };
-
-struct DateOrder {
-  std::array<DatePart, 3> parts{DatePart::Month, DatePart::Day, DatePart::Year};
-  std::string separator_chars = "/-.";  // besides these, the pattern's own literals
-};
-
-DateOrder DateOrderOf(const std::string& short_date_pattern) {
-  DateOrder order;
-  std::array<DatePart, 3> found{};
-  std::size_t count = 0;
-  bool seen[3] = {false, false, false};
-  for (const PatternPart& part : ParsePattern(short_date_pattern)) {
-    int which = -1;
-    switch (part.field) {
-      case PatternField::Day:
-      case PatternField::Day2: which = 0; break;
-      case PatternField::Month:
-      case PatternField::Month2: which = 1; break;
-      case PatternField::Year2:
-      case PatternField::Year4: which = 2; break;
-      case PatternField::Literal:
-        for (char c : part.literal) {
-          const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-          if (!IsSpace(c) && !IsDigit(c) && !letter &&
-              order.separator_chars.find(c) == std::string::npos) {
-            order.separator_chars += c;
-          }
-        }
-        break;
-      default: break;
-    }
-    if (which >= 0 && !seen[which]) {
-      seen[which] = true;
-      found[count++] = static_cast<DatePart>(which);
-    }
-  }
-  if (count == 3) order.parts = found;
-  return order;
-}
-
-// Reading a linked text happens once per line, always with the same conventions: keep
-// the last pattern's order rather than parsing the pattern every time.
-const DateOrder& CachedDateOrder(const std::string& short_date_pattern) {
-  thread_local std::string pattern;
-  thread_local DateOrder order;
-  thread_local bool ready = false;
-  if (!ready || pattern != short_date_pattern) {
-    order = DateOrderOf(short_date_pattern);
-    pattern = short_date_pattern;
-    ready = true;
-  }
-  return order;
-}
-
 enum class Designator { None, Am, Pm };
 
 struct Token {
@@ -138,10 +83,13 @@ struct Token {
   int value = 0;  // Number: its value; AmPm: 1 for AM, 2 for PM
 };
 
-class DateTimeReader {
+}  // namespace
+
+// One text's tokens, read by its parser's conventions and date order.
+class DateTimeParser::Reader {
  public:
-  DateTimeReader(std::string_view text, const LocaleConventions& conventions)
-      : conventions_(conventions), order_(CachedDateOrder(conventions.short_date_pattern)) {
+  Reader(std::string_view text, const DateTimeParser& parser)
+      : conventions_(parser.conventions_), parser_(parser) {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
     ok_ = Tokenize(text);
@@ -224,7 +172,7 @@ class DateTimeReader {
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     if (text.empty()) return false;
     for (char c : text) {
-      if (order_.separator_chars.find(c) == std::string::npos) return false;
+      if (parser_.date_separators_.find(c) == std::string::npos) return false;
     }
     return true;
   }
@@ -235,7 +183,7 @@ class DateTimeReader {
       return std::nullopt;
     }
     // Three or four digits first: year, month, day whatever the conventions' order.
-    std::array<DatePart, 3> parts = order_.parts;
+    std::array<DatePart, 3> parts = parser_.date_order_;
     if (tokens_[0].text.size() >= 3) parts = {DatePart::Year, DatePart::Month, DatePart::Day};
     int year = -1, month = 0, day = 0;
     for (std::size_t k = 0; k < 3; ++k) {
@@ -298,13 +246,44 @@ class DateTimeReader {
   }
 
   const LocaleConventions& conventions_;
-  const DateOrder& order_;
+  const DateTimeParser& parser_;
   std::array<Token, kMaxTokens> tokens_{};
   std::size_t count_ = 0;
   bool ok_ = false;
 };
 
-}  // namespace
+DateTimeParser::DateTimeParser(const LocaleConventions& conventions) : conventions_(conventions) {
+  std::array<DatePart, 3> found{};
+  std::size_t count = 0;
+  bool seen[3] = {false, false, false};
+  for (const PatternPart& part : ParsePattern(conventions.short_date_pattern)) {
+    int which = -1;
+    switch (part.field) {
+      case PatternField::Day:
+      case PatternField::Day2: which = 0; break;
+      case PatternField::Month:
+      case PatternField::Month2: which = 1; break;
+      case PatternField::Year2:
+      case PatternField::Year4: which = 2; break;
+      case PatternField::Literal:
+        for (char c : part.literal) {
+          const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+          if (!IsSpace(c) && !IsDigit(c) && !letter && date_separators_.find(c) == std::string::npos) {
+            date_separators_ += c;
+          }
+        }
+        break;
+      default: break;
+    }
+    if (which >= 0 && !seen[which]) {
+      seen[which] = true;
+      found[count++] = static_cast<DatePart>(which);
+    }
+  }
+  if (count == 3) date_order_ = found;
+}
+
+std::optional<DateSerial> DateTimeParser::Read(std::string_view text) const { return Reader(text, *this).Read(); }
 
 std::optional<std::int64_t> LinearMs(DateSerial date) {
   if (!SerialInRange(date.days)) return std::nullopt;
@@ -388,7 +367,7 @@ std::int64_t MinutesBetween(DateSerial from, DateSerial to) {
 }
 
 std::optional<DateSerial> ReadDateTime(std::string_view text, const LocaleConventions& conventions) {
-  return DateTimeReader(text, conventions).Read();
+  return DateTimeParser(conventions).Read(text);
 }
 
 }  // namespace zelvane

@@ -3,8 +3,10 @@
 // the fraction), valid from 1 January 100 to 31 December 9999, and reading a text as a
 // date, a time or both. A result outside the valid range gives nothing.
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/locale_conventions.h"
@@ -87,8 +89,25 @@ std::optional<DateSerial> AddMinutes(DateSerial date, std::int64_t minutes);
 // Minutes from one moment to another, counted as minute boundaries crossed; 0 when
 // either lies outside the valid range.
 std::int64_t MinutesBetween(DateSerial from, DateSerial to);
-// A date, a time ("8:00", "11:59 pm") or both, by the conventions; a time alone falls
-// on day 0. Texts that are neither give nothing.
+// Reads texts by one set of conventions, the order of day, month and year worked out
+// from the short date pattern once.
+class DateTimeParser {
+ public:
+  explicit DateTimeParser(const LocaleConventions& conventions);
+  // A date, a time ("8:00", "11:59 pm") or both; a time alone falls on day 0. Texts that
+  // are neither give nothing.
+  std::optional<DateSerial> Read(std::string_view text) const;
+
+ private:
+  class Reader;
+  enum class DatePart : unsigned char { Day, Month, Year };
+
+  LocaleConventions conventions_;
+  std::array<DatePart, 3> date_order_{DatePart::Month, DatePart::Day, DatePart::Year};
+  std::string date_separators_ = "/-.";  // besides these, the pattern's own literals
+};
+
+// As DateTimeParser(conventions).Read(text).
 std::optional<DateSerial> ReadDateTime(std::string_view text, const LocaleConventions& conventions);
 
 }  // namespace zelvane

@@ -115,5 +115,20 @@ TEST(DateSerial, ReadsDatesTimesAndBothByTheConventions) {
   }
 }
 
+// The parser keeps its own copy of the conventions, made from a temporary here, and
+// reads every text by the order and separators of that pattern.
+TEST(DateSerial, AParserReadsEveryTextByTheConventionsItWasMadeWith) {
+  const DateTimeParser parser(LocaleConventions{.short_date_pattern = "yy_MM_dd", .two_digit_year_max = 2049});
+  struct Case { const char* text; std::optional<CivilDateTime> civil; };
+  const Case cases[] = {
+      {"24_01_15", Civil(2024, 1, 15)}, {"48-12-31 8:00", Civil(2048, 12, 31, 8)}, {"1/15/24", {}},
+      {"2024_1_15", Civil(2024, 1, 15)}, {"11:59 pm", Civil(1899, 12, 30, 23, 59)}, {"24:01:15", {}},
+  };
+  for (const Case& c : cases) {
+    const auto date = parser.Read(c.text);
+    EXPECT_EQ(date ? BreakDown(*date) : std::nullopt, c.civil) << '"' << c.text << '"';
+  }
+}
+
 }  // namespace
 }  // namespace zelvane
