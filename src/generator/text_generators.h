@@ -30,41 +30,23 @@ namespace detail {
 // Counts and lengths are held in 16 bits; a larger one overflows the counter.
 inline constexpr std::int32_t kLargestCount = std::numeric_limits<std::int16_t>::max();
 
-inline char* Lower(RandomSource::Draws& draws, char* out) {
+}  // namespace detail
+
+// One draw each, through the caller's Draws. Runs of lower-case letters and digits are
+// drawn in blocks by Draws::Characters instead.
+inline char* RandomLowerLetter(RandomSource::Draws& draws, char* out) {
   *out = static_cast<char>('a' - 1 + draws.Choose(26));
   return out + 1;
 }
 
-inline char* Capital(RandomSource::Draws& draws, char* out) {
+inline char* RandomCapitalLetter(RandomSource::Draws& draws, char* out) {
   *out = static_cast<char>('A' - 1 + draws.Choose(26));
   return out + 1;
 }
 
-inline char* Vowel(RandomSource::Draws& draws, char* out) {
+inline char* RandomVowel(RandomSource::Draws& draws, char* out) {
   *out = "aeiou"[draws.Choose(5) - 1];
   return out + 1;
-}
-
-}  // namespace detail
-
-inline char* RandomLowerLetter(RandomSource& random, char* out) {
-  RandomSource::Draws draws(random);
-  return detail::Lower(draws, out);
-}
-
-inline char* RandomCapitalLetter(RandomSource& random, char* out) {
-  RandomSource::Draws draws(random);
-  return detail::Capital(draws, out);
-}
-
-inline char* RandomDigit(RandomSource& random, char* out) {
-  *out = static_cast<char>('0' - 1 + RandomSource::Draws(random).Choose(10));
-  return out + 1;
-}
-
-inline char* RandomVowel(RandomSource& random, char* out) {
-  RandomSource::Draws draws(random);
-  return detail::Vowel(draws, out);
 }
 
 // Text sizes above 6 draw a length first; a length above 32767 counts as 0 (five
@@ -73,7 +55,7 @@ inline char* RandomVowel(RandomSource& random, char* out) {
                                               char* out) {
   RandomSource::Draws draws(random);
   if (size <= 6) {
-    out = start.empty() ? detail::Capital(draws, out) : start.CopyTo(out);
+    out = start.empty() ? RandomCapitalLetter(draws, out) : start.CopyTo(out);
     return draws.Characters('a' - 1, 26, size, out);
   }
   // The length is drawn before any letter; one that overflows the 16-bit length counts
@@ -81,11 +63,11 @@ inline char* RandomVowel(RandomSource& random, char* out) {
   const double r = draws.Next();
   std::int32_t length = static_cast<std::int32_t>(r * static_cast<double>(size) + 1.0);  // at least 1: the floor
   if (length > detail::kLargestCount) length = 0;
-  out = start.empty() ? detail::Capital(draws, out) : detail::Lower(draws, start.CopyTo(out));
-  out = detail::Lower(draws, out);
-  out = detail::Vowel(draws, out);
-  out = detail::Lower(draws, out);
-  out = detail::Lower(draws, out);
+  out = start.empty() ? RandomCapitalLetter(draws, out) : RandomLowerLetter(draws, start.CopyTo(out));
+  out = RandomLowerLetter(draws, out);
+  out = RandomVowel(draws, out);
+  out = RandomLowerLetter(draws, out);
+  out = RandomLowerLetter(draws, out);
   return draws.Characters('a' - 1, 26, length - 5, out);
 }
 
