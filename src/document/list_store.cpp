@@ -43,4 +43,23 @@ void RenumberListField(Document& document, std::int16_t a, std::int16_t b) {
   }
 }
 
+int ReplaceListItems(Document& document, std::int16_t n, const std::vector<std::string>& items) {
+  int own = 0;
+  const int count = ListEntriesInUse(document);
+  for (int i = 1; i <= count; ++i) {
+    if (document.ListEntries[i].FieldNo == n) ++own;
+  }
+  const int excess = document.ListEntryCount - own + static_cast<int>(items.size()) - kMaxListEntries;
+  if (excess > 0) return excess;
+
+  DeleteListItems(document, n);
+  for (const std::string& item : items) {
+    ++document.ListEntryCount;
+    ListEntry& entry = document.ListEntries[document.ListEntryCount];
+    entry.FieldNo = n;
+    entry.Item = item;
+  }
+  return 0;
+}
+
 }  // namespace zelvane

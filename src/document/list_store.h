@@ -1,7 +1,10 @@
 #pragma once
-// Keeping list entries attached to their fields when fields are deleted or moved.
+// Keeping list entries attached to their fields when fields are deleted or moved, and
+// replacing one field's list.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "document/document.h"
 
@@ -13,5 +16,8 @@ void DeleteListItems(Document& document, std::int16_t n);
 void SwapListFields(Document& document, std::int16_t a, std::int16_t b);
 // Entries of field a pass to b; the two lists merge in store order.
 void RenumberListField(Document& document, std::int16_t a, std::int16_t b);
+// Replaces the entries of field n by items, appended after the other fields' entries.
+// Returns how many items the store lacks room for; when above 0 nothing is changed.
+int ReplaceListItems(Document& document, std::int16_t n, const std::vector<std::string>& items);
 
 }  // namespace zelvane

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 #include <variant>
+#include <vector>
 
 #include "document/field_file.h"
 #include "document/field_table.h"
@@ -97,6 +98,25 @@ TEST(ListStore, OperationsKeepStoreOrder) {
     Fill(document, store);
     operation(document);
     EXPECT_EQ(StoreText(document), expected) << store;
+  }
+}
+
+TEST(ListStore, ReplaceListItemsAppendsWhenTheStoreHasRoom) {
+  // Entries of field 9 ahead of "2a 4b 2c 5d" bring the store near its capacity.
+  const std::tuple<int, std::vector<std::string>, int, const char*> cases[] = {
+      {0, {"x", "y", "z"}, 0, "4b 5d 2x 2y 2z"},  // other fields' entries kept in order
+      {0, {}, 0, "4b 5d"},
+      {996, {"x", "y"}, 0, "4b 5d 2x 2y"},      // fits exactly
+      {996, {"x", "y", "z"}, 1, "2a 4b 2c 5d"},  // one too many: nothing changes
+      {996, {"v", "w", "x", "y", "z"}, 3, "2a 4b 2c 5d"},
+  };
+  for (const auto& [padding, items, excess, expected] : cases) {
+    std::string pad;
+    for (int k = 0; k < padding; ++k) pad += "9p ";
+    Document document;
+    Fill(document, pad + "2a 4b 2c 5d");
+    EXPECT_EQ(ReplaceListItems(document, 2, items), excess) << padding << " + " << items.size();
+    EXPECT_EQ(StoreText(document), pad + expected) << padding << " + " << items.size();
   }
 }
 

@@ -1,5 +1,8 @@
 #include "ui/list_editor/frm_edit_list.h"
 
+#include <string>
+#include <vector>
+
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -173,8 +176,8 @@ void frmEditList::Form_Activate() {
 void frmEditList::LoadListItems() {
   lstList->clear();
   const std::int16_t record = document_.CurrentRecord;
-  const int count = document_.ListEntryCount;
-  for (int i = 1; i <= count && document_.ListEntries.Holds(i); ++i) {
+  const int count = ListEntriesInUse(document_);
+  for (int i = 1; i <= count; ++i) {
     const ListEntry& entry = document_.ListEntries[i];
     if (entry.FieldNo == record) lstList->addItem(FromCore(entry.Item));
   }
@@ -271,25 +274,15 @@ void frmEditList::cmdClose_Click() {
 }
 
 bool frmEditList::StoreListItems() {
-  const std::int16_t record = document_.CurrentRecord;
-  int own = 0;
-  for (int i = 1; i <= document_.ListEntryCount && document_.ListEntries.Holds(i); ++i) {
-    if (document_.ListEntries[i].FieldNo == record) ++own;
-  }
-  const int excess = document_.ListEntryCount - own + lstList->count() - kMaxListEntries;
+  std::vector<std::string> items;
+  items.reserve(static_cast<std::size_t>(lstList->count()));
+  for (int row = 0; row < lstList->count(); ++row) items.push_back(ToCore(lstList->item(row)->text()));
+  const int excess = ReplaceListItems(document_, document_.CurrentRecord, items);
   if (excess > 0) {
-    const QString items = excess == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(excess);
-    MsgBox(QString::fromLatin1(kListStoreFullMessage).arg(kMaxListEntries).arg(items), Buttons::Ok, Icon::Exclamation,
+    const QString text = excess == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(excess);
+    MsgBox(QString::fromLatin1(kListStoreFullMessage).arg(kMaxListEntries).arg(text), Buttons::Ok, Icon::Exclamation,
            QString::fromLatin1(kApplicationTitle));
     return false;
-  }
-
-  DeleteListItems(document_, record);
-  for (int row = 0; row < lstList->count(); ++row) {
-    ++document_.ListEntryCount;
-    ListEntry& entry = document_.ListEntries[document_.ListEntryCount];
-    entry.FieldNo = record;
-    entry.Item = ToCore(lstList->item(row)->text());
   }
   return true;
 }
