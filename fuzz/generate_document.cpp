@@ -16,14 +16,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "document/document.h"
+#include "document/file_io.h"
 #include "generator/data_types.h"
 #include "generator/engine.h"
 #include "platform/locale_conventions.h"
@@ -133,16 +131,8 @@ LocaleConventions CommaConventions() {
   return conventions;
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {};
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-void CheckLines(const std::string& bytes, const Document& document, bool clean) {
-  const std::size_t lines = 1 + static_cast<std::size_t>(std::max<std::int32_t>(document.NoOfItems, 0));
+// lines: the header and NoOfItems.
+void CheckLines(const std::string& bytes, std::size_t lines, const Document& document, bool clean) {
   if (bytes.size() < 2 || bytes.compare(bytes.size() - 2, 2, "\r\n") != 0) Fail("the file does not end with CR LF");
   const auto line_feeds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
   if (!clean) {
@@ -249,9 +239,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (!outcome.ok) Fail("a run into a writable folder failed");
-  const std::string bytes = ReadFile(data_file);
+  std::string bytes;
+  ReadWholeFile(data_file, bytes);  // a file that cannot be read stays empty and fails below
   const std::size_t lines = 1 + static_cast<std::size_t>(std::max<std::int32_t>(document.NoOfItems, 0));
   if (bytes.size() > lines * longest_line) Fail("a line longer than its fields can make");
-  CheckLines(bytes, document, clean);
+  CheckLines(bytes, lines, document, clean);
   return 0;
 }
