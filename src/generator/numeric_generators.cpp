@@ -27,11 +27,10 @@ TimeStart ReadTimeStart(std::string_view start_string, const LocaleConventions& 
   const auto read = ReadDateTime(start_string, conventions);
   if (!read) return start;
   start.readable = true;
-  start.start = *read;
   start.start_ms = LinearMs(*read).value_or(0);
   // 23:59 on day 0.
   const DateSerial end{(23.0 * 60.0 + 59.0) / 1440.0};
-  const std::int64_t span = MinutesBetween(start.start, end);
+  const std::int64_t span = MinutesBetween(*read, end);
   // A span beyond 32 bits cannot be held; it stays 0, as if never computed.
   start.span = FitsInt32(static_cast<double>(span)) ? static_cast<std::int32_t>(span) : 0;
   return start;

@@ -79,7 +79,6 @@ inline DateSerial RandomDate(RandomSource& random, const LocaleConventions& conv
 // The start string of a "Random Time" field, read once per run.
 struct TimeStart {
   bool readable = false;
-  DateSerial start;
   std::int64_t start_ms = 0;  // the start as a linear moment
   std::int32_t span = 0;      // minutes from the start to 23:59 on day 0
 };
