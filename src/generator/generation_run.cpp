@@ -262,10 +262,9 @@ void GenerationRun::Clear(PreparedField& field) {
 }
 
 void GenerationRun::StorePendingTexts() {
-  for (int i = 1; i <= field_count_; ++i) {
-    PreparedField& field = prepared_[static_cast<std::size_t>(i) - 1];
+  for (PreparedField& field : prepared_) {
     if (field.pending == nullptr) continue;
-    Value& value = document_.Fields[i].CurrentValue;
+    Value& value = *field.value;
     if (auto* text = std::get_if<std::string>(&value)) {
       text->assign(field.pending, field.pending_size);
     } else {
