@@ -99,7 +99,6 @@ void ShowAboutWindow() {
   }
   if (about->isMinimized()) about->showNormal();
   ShowModeless(about);
-  about->activateWindow();
 }
 
 frmAbout* OpenAboutWindow() {

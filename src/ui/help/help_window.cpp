@@ -116,7 +116,6 @@ void ShowHelpWindow(Document& document, HelpMode mode) {
     ShowModal(help);  // the window is deleted when it closes
   } else {
     ShowModeless(help);
-    help->activateWindow();
   }
 }
 

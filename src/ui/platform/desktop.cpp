@@ -89,11 +89,11 @@ void ShowModeless(QWidget* window) {
   if (window == nullptr) return;
   if (window->isVisible()) {
     window->raise();
-    window->activateWindow();
-    return;
+  } else {
+    window->setWindowModality(Qt::NonModal);
+    window->show();
   }
-  window->setWindowModality(Qt::NonModal);
-  window->show();
+  window->activateWindow();
 }
 
 QFont NearestFont(const QString& family, qreal points, bool bold) {

@@ -32,7 +32,8 @@ QString FileTitle(const QString& path);
 
 // Shows the window application-modal and returns once it is hidden or destroyed.
 void ShowModal(QWidget* window);
-// Shows the window without modality; a window already shown is brought to the front.
+// Shows the window without modality, or brings it to the front when already shown, and
+// activates it.
 void ShowModeless(QWidget* window);
 
 // The named font at the given size, or the nearest sans-serif face when the system
