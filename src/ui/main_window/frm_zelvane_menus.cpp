@@ -74,15 +74,6 @@ bool SaveBeforeLeaving(frmZelvane& window, const Document& document) {
   return false;
 }
 
-// The hourglass for as long as the object lives, whatever way the scope is left.
-class WaitCursor {
- public:
-  WaitCursor() { SetWaitCursor(true); }
-  ~WaitCursor() { SetWaitCursor(false); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 void frmZelvane::BuildMenus() {

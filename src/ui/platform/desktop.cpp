@@ -15,8 +15,6 @@ namespace zelvane::ui {
 
 namespace {
 
-bool wait_cursor_shown = false;
-
 // Ends a local event loop once the watched window is hidden.
 class HideWatcher : public QObject {
  public:
@@ -37,17 +35,9 @@ class HideWatcher : public QObject {
 
 }  // namespace
 
-void SetWaitCursor(bool on) {
-  if (on == wait_cursor_shown) return;
-  wait_cursor_shown = on;
-  if (on) {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
-}
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
 
-bool WaitCursorShown() { return wait_cursor_shown; }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 bool GiveFocus(QWidget* control) {
   if (control == nullptr || !control->isVisible() || !control->isEnabled() ||

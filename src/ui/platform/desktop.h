@@ -13,10 +13,15 @@ class QWidget;
 
 namespace zelvane::ui {
 
-// The hourglass over every window of the program, or back to the normal pointer.
-// Setting the same state twice is harmless.
-void SetWaitCursor(bool on);
-bool WaitCursorShown();
+// The hourglass over every window of the program for as long as the object lives,
+// whatever way the scope is left.
+class WaitCursor {
+ public:
+  WaitCursor();
+  ~WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 // Gives the control the focus; false when it cannot take it (hidden, disabled or not
 // focusable), in which case nothing changes.
