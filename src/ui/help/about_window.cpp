@@ -41,7 +41,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdrop()) {
   setWindowTitle(QString::fromLatin1(kAboutCaption));
-  setWindowIcon(ProgramIcon());
   setFont(look::ClassicFont());
   resize(kClientSize);
 

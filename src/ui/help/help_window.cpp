@@ -9,7 +9,6 @@
 
 #include "ui/help/window_look.h"
 #include "ui/platform/desktop.h"
-#include "ui/platform/program_icon.h"
 
 namespace zelvane::ui {
 namespace {
@@ -29,7 +28,6 @@ frmHelp::frmHelp(const Document& document)
       document_(document),
       backdrop_(look::HelpBackdrop()) {
   setWindowTitle(QString::fromLatin1(kHelpCaption));
-  setWindowIcon(ProgramIcon());
   setFont(look::ClassicFont());
   setFixedSize(kClientSize);
   // Qt leaves tool windows out of the count of open windows; this one counts, so that the

@@ -22,7 +22,6 @@
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
-#include "ui/platform/program_icon.h"
 
 namespace zelvane::ui {
 
@@ -69,7 +68,6 @@ frmEditList::frmEditList(Document& document, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), document_(document) {
   setObjectName(QStringLiteral("frmEditList"));
   setWindowTitle(QString::fromLatin1(kEditListCaption));
-  setWindowIcon(ProgramIcon());
   setFixedSize(kClientWidth, kClientHeight);
   QPalette look = palette();
   look.setColor(QPalette::Window, kBackColour);

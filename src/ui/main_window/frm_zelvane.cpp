@@ -24,7 +24,6 @@
 #include "ui/main_window/field_editor_backdrop.h"
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
-#include "ui/platform/program_icon.h"
 
 namespace zelvane::ui {
 
@@ -97,7 +96,6 @@ frmZelvane::~frmZelvane() {
 void frmZelvane::BuildControls() {
   setObjectName(QStringLiteral("frmZelvane"));
   setWindowTitle(QString::fromLatin1(kStartCaption));
-  setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(NearestFont(QStringLiteral("MS Sans Serif"), 8.25));

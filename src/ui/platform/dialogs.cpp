@@ -10,8 +10,6 @@
 
 #include <vector>
 
-#include "ui/platform/program_icon.h"
-
 namespace zelvane::ui {
 
 namespace {
@@ -56,7 +54,6 @@ class QtDialogs final : public DialogService {
   Answer MessageBox(const MessageBoxRequest& request) override {
     QMessageBox box(DialogParent());
     box.setWindowTitle(EffectiveTitle(request.title));
-    box.setWindowIcon(ProgramIcon());
     box.setText(request.prompt);
     box.setTextFormat(Qt::PlainText);
     box.setIcon(ToQtIcon(request.icon));
@@ -81,7 +78,6 @@ class QtDialogs final : public DialogService {
   QString InputBox(const QString& prompt, const QString& title, const QString& default_text) override {
     QInputDialog dialog(DialogParent());
     dialog.setWindowTitle(EffectiveTitle(title));
-    dialog.setWindowIcon(ProgramIcon());
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     dialog.setTextValue(default_text);
