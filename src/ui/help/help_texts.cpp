@@ -114,7 +114,7 @@ const std::vector<Topic>& Topics() {
        {"This type generates random Internet site addresses (URLs).", kSizeBeforeSuffix,
         "START STRING takes a domain ending as a suffix, or something similar, for example "
         ".com.**"}},
-      {"Edit List",
+      {kEditListHelpTopic,
        "Edit List Component",
        {"The Edit List window edits small single-column lists that fill a field at random in "
         "the sample data, for example a list of local suburbs for a Suburb field, a list of "

@@ -10,6 +10,7 @@
 namespace zelvane::ui {
 
 inline constexpr const char* kUtilityName = "Zelvane Utility";
+inline constexpr const char* kEditListHelpTopic = "Edit List";
 
 // The topic is found by exact, case-sensitive comparison with the data-type names and
 // "Edit List"; anything else (the empty text included) gives the program help.

@@ -5,19 +5,17 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include "document/list_store.h"
+#include "ui/help/help_texts.h"
 #include "ui/help/help_window.h"
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
@@ -29,9 +27,8 @@ namespace {
 
 const QColor kBackColour(192, 192, 255);
 
-constexpr int kClientWidth = 5070 / 15;
-constexpr int kClientHeight = 4485 / 15;
-
+constexpr int kClientWidth = Px(5070);
+constexpr int kClientHeight = Px(4485);
 
 // The decorative picture under the controls, 336 x 298: it deepens towards the left so
 // that it meets the back colour at the right edge, where the window is 2 pixels wider.
@@ -64,8 +61,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 
 }  // namespace
 
-frmEditList::frmEditList(Document& document, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), document_(document) {
+frmEditList::frmEditList(Document& document)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), document_(document) {
   setObjectName(QStringLiteral("frmEditList"));
   setWindowTitle(QString::fromLatin1(kEditListCaption));
   setFixedSize(kClientWidth, kClientHeight);
@@ -76,8 +73,6 @@ frmEditList::frmEditList(Document& document, QWidget* parent)
   backdrop_ = Backdrop();
   BuildControls();
 }
-
-frmEditList::~frmEditList() = default;
 
 void frmEditList::BuildControls() {
   // Created back to front: the frame lies under the label and the item box.
@@ -150,9 +145,7 @@ bool frmEditList::event(QEvent* event) {
     // By now the application knows its new active window: none means another program,
     // and a message box or input box is not one of the program's windows either.
     const QWidget* next = QApplication::activeWindow();
-    away_from_own_windows_ = next == nullptr || qobject_cast<const QMessageBox*>(next) != nullptr ||
-                              qobject_cast<const QInputDialog*>(next) != nullptr ||
-                              qobject_cast<const QFileDialog*>(next) != nullptr;
+    away_from_own_windows_ = next == nullptr || IsDialogBox(next);
   }
   return handled;
 }

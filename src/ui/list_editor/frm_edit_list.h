@@ -17,7 +17,6 @@ class QPushButton;
 namespace zelvane::ui {
 
 inline constexpr const char* kEditListCaption = "Edit List";
-inline constexpr const char* kEditListHelpTopic = "Edit List";
 inline constexpr const char* kSaveListDataPrompt = "Do you want to save the list data?";
 inline constexpr const char* kSaveListDataTitle = "Exit";
 // %1: the store's capacity; %2: "1 item" or "N items".
@@ -28,8 +27,7 @@ class frmEditList : public QWidget {
   Q_OBJECT
 
  public:
-  explicit frmEditList(Document& document, QWidget* parent = nullptr);
-  ~frmEditList() override;
+  explicit frmEditList(Document& document);
 
   void Form_Activate();
   void LoadListItems();

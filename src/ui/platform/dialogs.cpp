@@ -144,4 +144,9 @@ DialogService& Dialogs() {
 
 void InstallDialogs(DialogService* service) { installed = service; }
 
+bool IsDialogBox(const QWidget* window) {
+  return qobject_cast<const QMessageBox*>(window) != nullptr || qobject_cast<const QInputDialog*>(window) != nullptr ||
+         qobject_cast<const QFileDialog*>(window) != nullptr;
+}
+
 }  // namespace zelvane::ui

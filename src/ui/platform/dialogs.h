@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace zelvane::ui {
 
 inline constexpr const char* kApplicationTitle = "Zelvane";
@@ -44,6 +46,9 @@ class DialogService {
 DialogService& Dialogs();
 // Installs a service (nullptr: back to the real dialogs). The caller keeps ownership.
 void InstallDialogs(DialogService* service);
+
+// Whether the window is one of the message boxes, input boxes or file dialogs above.
+bool IsDialogBox(const QWidget* window);
 
 // Shorthand for the common case.
 inline Answer MsgBox(const QString& prompt, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
