@@ -83,16 +83,6 @@ frmZelvane::frmZelvane(Document& document, Engine& engine, QWidget* parent)
   Form_Load();
 }
 
-frmZelvane::~frmZelvane() {
-  // The controls outlive this part of the window while it is torn down; they must not
-  // run the window's procedures any more.
-  for (QObject* watched : {static_cast<QObject*>(txtCurrentRecord), static_cast<QObject*>(cboDataType),
-                           static_cast<QObject*>(cboDataType->lineEdit()), static_cast<QObject*>(cboDataType->view()),
-                           static_cast<QObject*>(cboDataType->view()->viewport())}) {
-    if (watched != nullptr) watched->removeEventFilter(this);
-  }
-}
-
 void frmZelvane::BuildControls() {
   setObjectName(QStringLiteral("frmZelvane"));
   setWindowTitle(QString::fromLatin1(kStartCaption));

@@ -26,7 +26,6 @@ class frmZelvane : public QMainWindow {
 
  public:
   frmZelvane(Document& document, Engine& engine, QWidget* parent = nullptr);
-  ~frmZelvane() override;
 
   // Field editor (frm_zelvane.cpp).
   void ShowField(std::int16_t i);
