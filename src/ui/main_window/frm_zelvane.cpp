@@ -31,7 +31,6 @@ namespace {
 
 constexpr const char* kStartCaption = "A Programming Utility";
 constexpr const char* kCountPrefix = "of   ";
-constexpr const char* kFromFile = "From File";
 
 // The client area under the menu bar, in twips.
 constexpr int kClientWidthTwips = 6780;
@@ -53,7 +52,7 @@ constexpr TypeDefaults kTypeDefaults[] = {
     {"Random Currency", "100", ""},
     {"Random Date", "5", "1998"},
     {"Random Time", "15", "8:00"},
-    {"From File", "0", ""},
+    {kFromFile, "0", ""},
     {"Street", "10", ""},
     {"Phone", "5", ""},
     {"Email", "10", "@zelvanemail.com.**"},
@@ -256,7 +255,7 @@ void frmZelvane::ShowField(std::int16_t i) {
   }
   txtCurrentRecord->setText(QString::number(i));
   lblNumRecords->setText(QString::fromLatin1(kCountPrefix) + QString::number(document_.FieldCount));
-  cmdEditList->setEnabled(cboDataType->currentText() == QLatin1String(kFromFile));
+  cmdEditList->setEnabled(ListTypeShown());
   // While the window is hidden no control can take the focus; the keystroke would then
   // have no control of ours to go to.
   if (GiveFocus(txtFieldName)) PostKeystroke(this, Qt::Key_End, Qt::ShiftModifier);
@@ -274,9 +273,11 @@ void frmZelvane::StoreField(std::int16_t i) {
   }
 }
 
+bool frmZelvane::ListTypeShown() const { return cboDataType->currentText() == QLatin1String(kFromFile); }
+
 void frmZelvane::cboDataType_Click() {
   const QString chosen = cboDataType->currentText();
-  cmdEditList->setEnabled(chosen == QLatin1String(kFromFile));
+  cmdEditList->setEnabled(ListTypeShown());
   for (const TypeDefaults& defaults : kTypeDefaults) {
     if (chosen != QLatin1String(defaults.type)) continue;
     if (defaults.size != nullptr) txtSize->setText(QString::fromLatin1(defaults.size));

@@ -21,6 +21,9 @@ class QPushButton;
 
 namespace zelvane::ui {
 
+// The type whose fields take their values from an edited list.
+inline constexpr const char* kFromFile = "From File";
+
 class frmZelvane : public QMainWindow {
   Q_OBJECT
 
@@ -120,6 +123,7 @@ class frmZelvane : public QMainWindow {
   void BuildMenus();     // frm_zelvane_menus.cpp
   void ConnectControls();
   void PlaceWindow();
+  bool ListTypeShown() const;  // the type box shows the list type
 
   Document& document_;
   Engine& engine_;

@@ -19,7 +19,6 @@ namespace zelvane::ui {
 
 namespace {
 
-constexpr const char* kFromFile = "From File";
 constexpr const char* kFieldLimitMessage = "No more fields can be added to this file";
 constexpr const char* kDeleteListWarning = "You will be deleting a list.\rDo you wish to continue?";
 constexpr const char* kDeleteListTitle = "Warning";
@@ -49,7 +48,7 @@ void frmZelvane::cmdSave_Click() {
 void frmZelvane::cmdDelete_Click() {
   StoreField(document_.CurrentRecord);
   if (document_.FieldCount <= 1) return;
-  if (cboDataType->currentText() == QLatin1String(kFromFile)) {
+  if (ListTypeShown()) {
     const Answer answer = MsgBox(QString::fromLatin1(kDeleteListWarning), Buttons::YesNo, Icon::Exclamation,
                                  QString::fromLatin1(kDeleteListTitle), 1);
     if (answer != Answer::Yes) return;
