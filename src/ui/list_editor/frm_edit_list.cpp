@@ -271,8 +271,7 @@ bool frmEditList::StoreListItems() {
   const int excess = ReplaceListItems(document_, document_.CurrentRecord, items);
   if (excess > 0) {
     const QString text = excess == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(excess);
-    MsgBox(QString::fromLatin1(kListStoreFullMessage).arg(kMaxListEntries).arg(text), Buttons::Ok, Icon::Exclamation,
-           QString::fromLatin1(kApplicationTitle));
+    MsgBox(QString::fromLatin1(kListStoreFullMessage).arg(kMaxListEntries).arg(text), Buttons::Ok, Icon::Exclamation);
     return false;
   }
   return true;

@@ -38,8 +38,7 @@ constexpr const char* kGeneratedTitle = "Task Completed";
 constexpr const char* kProgramHelpTopic = "Program Help";
 
 void ShowFailure(const char* procedure, const Outcome& outcome) {
-  MsgBox(QString::fromLatin1(procedure) + QStringLiteral(" - ") + FromCore(outcome.description), Buttons::Ok,
-         Icon::None, QString::fromLatin1(kApplicationTitle));
+  MsgBox(QString::fromLatin1(procedure) + QStringLiteral(" - ") + FromCore(outcome.description));
 }
 
 // The file box and the caption name the file just read or written.
