@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   xvfb xauth openbox xdotool xclip x11-utils imagemagick python3
   fonts-dejavu-core
