@@ -104,16 +104,11 @@ e2e_start() {
 }
 
 e2e_running() { [ -n "$E2E_PROGRAM_PID" ] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; }
+e2e_ended() { ! e2e_running; }
 
 # Waits for the program to end by itself and requires a clean exit.
 e2e_wait_end() {  # [seconds]
-  local tries
-  tries=$(e2e_tenths "${1:-10}")
-  while e2e_running; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || e2e_fail "the program did not end"
-    sleep 0.1
-  done
+  e2e_poll "${1:-10}" "the program did not end" e2e_ended
   local status=0
   wait "$E2E_PROGRAM_PID" || status=$?
   E2E_PROGRAM_PID=""
@@ -122,6 +117,7 @@ e2e_wait_end() {  # [seconds]
 
 # The id of a visible window whose name matches the pattern, or nothing.
 e2e_find() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+e2e_gone() { [ -z "$(e2e_find "$1")" ]; }
 
 # Waits until the window that the window manager made active is named by the pattern
 # and also holds the X input focus, so that keys sent next reach it; sets E2E_WINDOW.
@@ -146,13 +142,7 @@ e2e_wait_active() {  # <name pattern> [seconds]
 
 # Waits until no visible window is named by the pattern.
 e2e_wait_gone() {  # <name pattern> [seconds]
-  local pattern=$1 tries
-  tries=$(e2e_tenths "${2:-10}")
-  while [ -n "$(e2e_find "$pattern")" ]; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || e2e_fail "the window \"$pattern\" stayed open"
-    sleep 0.1
-  done
+  e2e_poll "${2:-10}" "the window \"$1\" stayed open" e2e_gone "$1"
 }
 
 # Keystrokes to the window that has the focus, as xdotool names them (alt+n, ctrl+o, Tab).
