@@ -1,18 +1,12 @@
 # One library per subsystem folder: every .cpp in the folder is part of it, so adding a
-# file needs no edit here. A folder without sources yet becomes a header-only library.
+# file needs no edit here.
 function(zelvane_library name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-  if(sources)
-    add_library(${name} STATIC ${sources} ${headers})
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(${name} PUBLIC ${ARGN})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARGN})
-  endif()
+  add_library(${name} STATIC ${sources} ${headers})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
 # One test program per folder under tests/, run through CTest. Window tests get Qt's
@@ -20,9 +14,6 @@ endfunction()
 function(zelvane_test_program name dir)
   cmake_parse_arguments(T "WINDOWS" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
-  if(NOT sources)
-    return()
-  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   target_compile_definitions(${name} PRIVATE ZELVANE_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures")
