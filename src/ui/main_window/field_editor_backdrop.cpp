@@ -6,7 +6,10 @@
 
 namespace zelvane::ui {
 
-QColor MainWindowColour() { return QColor(192, 255, 192); }
+namespace {
+
+constexpr int kBackdropWidth = 451;
+constexpr int kBackdropHeight = 316;
 
 QPixmap FieldEditorBackdrop() {
   QPixmap picture(kBackdropWidth, kBackdropHeight);
@@ -33,6 +36,10 @@ QPixmap FieldEditorBackdrop() {
 
   return picture;
 }
+
+}  // namespace
+
+QColor MainWindowColour() { return QColor(192, 255, 192); }
 
 BackdropCanvas::BackdropCanvas(QWidget* parent) : QWidget(parent), picture_(FieldEditorBackdrop()) {}
 

@@ -9,11 +9,7 @@
 
 namespace zelvane::ui {
 
-inline constexpr int kBackdropWidth = 451;
-inline constexpr int kBackdropHeight = 316;
-
 QColor MainWindowColour();  // RGB(192,255,192)
-QPixmap FieldEditorBackdrop();
 
 // A plain area for controls at fixed positions, painted with the colour and the picture.
 class BackdropCanvas : public QWidget {

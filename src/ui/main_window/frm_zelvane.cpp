@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "document/field_table.h"
 #include "generator/data_types.h"
 #include "platform/number_text.h"
 #include "ui/main_window/field_editor_backdrop.h"

@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <string>
 
 #include <QComboBox>
 #include <QLineEdit>
