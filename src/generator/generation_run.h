@@ -47,7 +47,9 @@ class GenerationRun {
   Outcome CloseDataFile();
 
  private:
-  struct PreparedField {
+  // Two whole cache lines: a field's members never straddle a third, and finding a linked
+  // field by number is a shift.
+  struct alignas(64) PreparedField {
     DataType type = DataType::None;
     std::int32_t size = 0;
     std::int16_t links_to = 0;
