@@ -58,6 +58,7 @@ Expectation& ScriptedDialogs::ExpectFile(PromptKind kind, std::optional<QString>
 
 std::optional<Expectation> ScriptedDialogs::Match(ShownPrompt shown) {
   if (shown.title.isEmpty()) shown.title = QString::fromLatin1(ui::kApplicationTitle);
+  shown_.push_back(shown);
   const std::string described = Describe(shown.kind, shown.text) + " (title \"" + shown.title.toStdString() + "\")";
   if (expected_.empty() || expected_.front().kind_ != shown.kind) {
     ADD_FAILURE() << "unexpected " << described;

@@ -12,17 +12,18 @@
 //   dialogs.ExpectInput("How many Data Items do you require?", "250").DefaultText("100");
 //   window.close();
 //
-// Text and title checks are exact; a box without a title of its own is checked with the
+// Text and title checks are exact; a box without a title of its own is recorded with the
 // title the user would see ("Zelvane"). A prompt that does not match the next
 // expectation, or that comes when none is left, fails the test and gets the harmless
 // answer (Cancel, No or Ok; empty text; no path): nothing ever falls back to a real
-// dialog. Answers left unused when the twin is destroyed fail the test too. Then(...)
-// runs code while the prompt is "on screen".
+// dialog. Answers left unused when the twin is destroyed fail the test too. Everything
+// shown is recorded in Shown(). Then(...) runs code while the prompt is "on screen".
 
 #include <deque>
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include <QString>
 
@@ -90,6 +91,7 @@ class ScriptedDialogs final : public ui::DialogService {
   Expectation& ExpectSave(const QString& path) { return ExpectFile(PromptKind::SaveFile, path); }
   Expectation& ExpectSaveCancel() { return ExpectFile(PromptKind::SaveFile, std::nullopt); }
 
+  const std::vector<ShownPrompt>& Shown() const { return shown_; }
   bool AllUsed() const { return expected_.empty(); }
 
   ui::Answer MessageBox(const ui::MessageBoxRequest& request) override;
@@ -100,12 +102,13 @@ class ScriptedDialogs final : public ui::DialogService {
  private:
   Expectation& Add(PromptKind kind, std::optional<QString> text);
   Expectation& ExpectFile(PromptKind kind, std::optional<QString> path);
-  // Checks the prompt against the next expectation, which it takes off the queue;
-  // nothing when the prompt was unexpected.
+  // Records the prompt and checks it against the next expectation, which it takes off
+  // the queue; nothing when the prompt was unexpected.
   std::optional<Expectation> Match(ShownPrompt shown);
   std::optional<QString> FileDialog(PromptKind kind, const QString& filter);
 
   std::deque<Expectation> expected_;
+  std::vector<ShownPrompt> shown_;
 };
 
 // Waits (in the event loop) for a modal window to appear, then runs the action with it:
