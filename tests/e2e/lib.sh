@@ -19,7 +19,9 @@ e2e_setup() {  # <zelvane binary> <artifacts folder>
   mkdir -p "$E2E_ARTIFACTS"
   if [ -z "${ZELVANE_E2E_INSIDE:-}" ]; then
     export ZELVANE_E2E_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$E2E_BINARY" "$E2E_ARTIFACTS"
+    # -noreset: a server that resets when its last client leaves would drop the window
+    # manager whenever a short-lived client such as xprop disconnected first.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$E2E_BINARY" "$E2E_ARTIFACTS"
   fi
   unset ZELVANE_E2E_INSIDE
 
@@ -27,15 +29,20 @@ e2e_setup() {  # <zelvane binary> <artifacts folder>
   E2E_PROGRAM_PID=""
   E2E_OPENBOX_PID=""
   E2E_STARTS=0
+  E2E_FAILED=""
   E2E_LOG="$E2E_ARTIFACTS/$E2E_NAME-program.log"
   : > "$E2E_LOG"
   trap e2e_cleanup EXIT
   trap 'e2e_fail "step failed (line $LINENO): $BASH_COMMAND"' ERR
 
-  # Without a window manager no window ever gets the keyboard focus.
-  openbox > "$E2E_WORK/openbox.log" 2>&1 &
+  # Without a window manager no window ever gets the keyboard focus. It runs with a home
+  # of its own, so its configuration is the system's default, not the caller's.
+  E2E_OPENBOX_LOG="$E2E_ARTIFACTS/$E2E_NAME-openbox.log"
+  mkdir -p "$E2E_WORK/openbox-home"
+  (cd "$E2E_WORK" && exec env HOME="$E2E_WORK/openbox-home" XDG_CONFIG_HOME="$E2E_WORK/openbox-home/.config" \
+      XDG_CACHE_HOME="$E2E_WORK/openbox-home/.cache" openbox) > "$E2E_OPENBOX_LOG" 2>&1 &
   E2E_OPENBOX_PID=$!
-  e2e_poll 10 "no window manager came up" e2e_window_manager_up
+  e2e_wait_window_manager
   # The first synthetic key switches the server's keyboard map to the test device's,
   # and the window manager drops and retakes its key bindings on that change: a binding
   # such as Alt+F4 sent at that moment reaches the program as plain keys. Spend that
@@ -44,18 +51,31 @@ e2e_setup() {  # <zelvane binary> <artifacts folder>
   sleep 0.5
 }
 
-e2e_window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+# Waits for the window manager to announce itself; fails at once, with its log, if it ended.
+e2e_wait_window_manager() {
+  local tries
+  tries=$(e2e_tenths 10)
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+    kill -0 "$E2E_OPENBOX_PID" 2>/dev/null ||
+      e2e_fail "the window manager ended: $(tr '\n' ' ' < "$E2E_OPENBOX_LOG")"
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "no window manager came up"
+    sleep 0.1
+  done
+}
 
 e2e_cleanup() {
   trap - ERR
   if [ -n "$E2E_PROGRAM_PID" ]; then kill "$E2E_PROGRAM_PID" 2>/dev/null || true; fi
   if [ -n "$E2E_OPENBOX_PID" ]; then kill "$E2E_OPENBOX_PID" 2>/dev/null || true; fi
+  if [ -z "$E2E_FAILED" ]; then rm -f "$E2E_OPENBOX_LOG"; fi
   rm -rf "$E2E_WORK"
 }
 
 # Ends the test: a screenshot of the screen and the program's output go to the artifacts.
 e2e_fail() {
   trap - ERR
+  E2E_FAILED=1
   echo "FAIL ($E2E_NAME): $*" >&2
   local shot="$E2E_ARTIFACTS/$E2E_NAME-failure.png"
   if import -window root "$shot" 2>/dev/null; then echo "screenshot: $shot" >&2; fi
