@@ -1,6 +1,12 @@
 #pragma once
-// Texts of the core (names, paths, list items) are bytes in the system's local 8-bit
-// encoding; the windows convert at this edge and nowhere else.
+// Texts of the core (names, paths, list items) are bytes in the encoding of the user's
+// locale (the codeset of the character-type locale); the windows convert at this edge
+// and nowhere else. The conversion is reversible for every byte string: a byte that is
+// not valid in that encoding becomes the lone surrogate U+DC00 + byte, which a box shows
+// as a replacement mark and which converts back to the same byte. A text the user did
+// not edit therefore reaches the file exactly as it was read; one typed is encoded in
+// the locale's encoding, a character it cannot hold as "?". The C locale counts as
+// UTF-8, its superset.
 
 #include <string>
 
@@ -8,10 +14,7 @@
 
 namespace zelvane::ui {
 
-inline std::string ToCore(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-inline QString FromCore(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
+std::string ToCore(const QString& text);
+QString FromCore(const std::string& text);
 
 }  // namespace zelvane::ui
