@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xauth openbox xdotool xclip x11-utils imagemagick python3
   fonts-dejavu-core
+  locales  # localedef and its character maps: the tests make 8-bit locales
 )
 
 missing=()

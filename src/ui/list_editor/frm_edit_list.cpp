@@ -103,6 +103,7 @@ void frmEditList::BuildControls() {
   txtItem = new QLineEdit(this);
   txtItem->setObjectName(QStringLiteral("txtItem"));
   txtItem->setGeometry(Twips(2910, 600, 1785, 315));
+  txtItem->setMaxLength(kUnlimitedLength);
 
   cmdAddItem = MakeButton(this, "cmdAddItem", "&Add Item", Twips(2850, 1140, 1935, 465));
   cmdDelete = MakeButton(this, "cmdDelete", "&Delete Item", Twips(2850, 1620, 1935, 465));

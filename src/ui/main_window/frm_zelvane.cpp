@@ -101,6 +101,7 @@ void frmZelvane::BuildControls() {
     box = new QLineEdit(canvas);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(where);
+    box->setMaxLength(kUnlimitedLength);
   };
   auto make_button = [canvas](QPushButton*& button, const char* name, const char* caption, QRect where) {
     button = new QPushButton(QString::fromLatin1(caption), canvas);
@@ -136,6 +137,7 @@ void frmZelvane::BuildControls() {
   cboDataType->setObjectName(QStringLiteral("cboDataType"));
   cboDataType->setGeometry(Twips(1890, 1170, 2175, 315));
   cboDataType->setEditable(true);
+  cboDataType->lineEdit()->setMaxLength(kUnlimitedLength);
   cboDataType->setInsertPolicy(QComboBox::NoInsert);
   cboDataType->setCompleter(nullptr);  // the box takes what is typed, letter for letter
   cboDataType->setMaxVisibleItems(12);

@@ -8,6 +8,7 @@
 // the locale's encoding, a character it cannot hold as "?". The C locale counts as
 // UTF-8, its superset.
 
+#include <limits>
 #include <string>
 
 #include <QString>
@@ -16,5 +17,8 @@ namespace zelvane::ui {
 
 std::string ToCore(const QString& text);
 QString FromCore(const std::string& text);
+
+// The length limit of every text box: none, where QLineEdit stops at 32,767 by default.
+inline constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
 
 }  // namespace zelvane::ui

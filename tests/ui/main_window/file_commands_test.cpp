@@ -5,10 +5,14 @@
 #include <filesystem>
 #include <functional>
 
+#include <QListWidget>
 #include <QWindow>
 
 #include "document/list_file.h"
 #include "main_window_fixture.h"
+#include "support/qt/ctype_locale.h"
+#include "ui/platform/core_text.h"
+#include "ui/list_editor/frm_edit_list.h"
 
 namespace zelvane::testing {
 namespace {
@@ -194,6 +198,48 @@ TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyS
       EXPECT_EQ(box->text() + Q(document.HelpTopic), text + c.topic);
       if (!c.key) break;
     }
+  }
+}
+
+// Opening and closing writes every text back byte for byte, whatever the locale makes of
+// its bytes and however long it is: through the boxes, the type box, the list editor's
+// list and item box, and the stores and shows of moving between fields and rows.
+TEST_F(MainWindowTest, TextsTheUserDidNotEditGoBackByteForByte) {
+  const std::string name(40000, 'N'), fld = dir.File("caf\xE9.fld"), lst = dir.File("caf\xE9.lst");
+  const std::string fields = kHeadLines + "\"" + name + "\xE9\",\"From File\",0,\"caf\xE9 \xC3(\",0\r\n\"\xFF\x80\",\"" +
+                             name + "\xE9\",5,\"" + name + "\",0\r\n";
+  const std::string lists = "1,\"\xE9t\xE9\"\r\n1,\"" + name + "\xE9\"\r\n";
+  for (const std::string codeset : {"UTF-8", "ISO-8859-1"}) {
+    ZELVANE_USE_CODESET(locale, codeset);
+    const QString e9 = codeset == "UTF-8" ? QString(QChar(0xDCE9)) : QString::fromUtf8("é");
+    Restart();
+    WriteBytes(fld, fields);
+    WriteBytes(lst, lists);
+    dialogs.ExpectOpen(ui::FromCore(fld));
+    window->mnuOpen_Click();
+    EXPECT_TRUE(window->txtFieldName->text() == Q(name) + e9) << codeset;  // too long to print
+    EXPECT_EQ(window->windowTitle(), "Zelvane - caf" + e9 + ".fld");
+    window->cmdNext_Click();
+    EXPECT_TRUE(window->cboDataType->currentText() == Q(name) + e9);
+    EXPECT_TRUE(window->txtStartString->text() == Q(name));
+    window->cmdPrevious_Click();
+
+    WhenModalShown([&](QWidget* modal) {
+      auto* editor = qobject_cast<ui::frmEditList*>(modal);
+      ASSERT_NE(editor, nullptr);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(editor));  // the list loads on activation
+      editor->lstList->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+      EXPECT_TRUE(editor->txtItem->text() == Q(name) + e9);
+      editor->cmdMoveUp_Click();
+      editor->cmdMoveDown_Click();
+      dialogs.ExpectMessage(ui::kSaveListDataPrompt, Answer::Yes);
+      editor->cmdClose_Click();
+    });
+    window->cmdEditList_Click();
+    window->close();
+    EXPECT_TRUE(ReadBytes(fld) == fields) << codeset;
+    EXPECT_TRUE(ReadBytes(lst) == lists) << codeset;
+    EXPECT_TRUE(dialogs.AllUsed());
   }
 }
 
