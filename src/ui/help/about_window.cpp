@@ -10,6 +10,7 @@
 #include "ui/help/window_look.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/program_icon.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 namespace {
@@ -78,7 +79,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
   cmdOK->setAutoDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-  look::CentreOnScreen(*this, kClientSize);
+  CentreOnScreen(*this);
 }
 
 void frmAbout::cmdOK_Click() { close(); }

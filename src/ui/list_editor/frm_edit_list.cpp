@@ -6,13 +6,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include "document/list_store.h"
 #include "ui/help/help_texts.h"
@@ -20,6 +18,7 @@
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 
@@ -279,11 +278,7 @@ bool frmEditList::StoreListItems() {
 
 void ShowEditListModal(Document& document) {
   frmEditList window(document);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect client(QPoint(), window.size());
-    client.moveCenter(screen->availableGeometry().center());
-    window.setGeometry(client);
-  }
+  CentreOnScreen(window);
   ShowModal(&window);
 }
 

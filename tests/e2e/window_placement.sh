@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Each of the four windows opens with its frame, title bar included, in the middle of
+# the screen: the main window, About, the help window and the list editor.
+# Usage: window_placement.sh <zelvane binary> <artifacts folder>
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$@"
+
+# How far the frame's centre stands from the screen's, from the client area's place and
+# size (xwininfo; xdotool counts the offset inside the frame twice) and the frame extents
+# the window manager announces. A pixel either way is rounding.
+frame_offset() {  # <window id>
+  local x y w h left right top bottom screen_w screen_h
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  read -r left right top bottom < <(xprop -id "$1" -notype _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r x y w h < <(xwininfo -id "$1" |
+    awk -F: '/Absolute upper-left [XY]|^ *(Width|Height)/ { printf "%d ", $2 } END { print "" }')
+  echo "$(((2 * (x - left) + w + left + right - screen_w) / 2)) $(((2 * (y - top) + h + top + bottom - screen_h) / 2))"
+}
+centred() {
+  local dx dy
+  xprop -id "$1" -notype _NET_FRAME_EXTENTS | grep -q = || return 1
+  read -r dx dy < <(frame_offset "$1")
+  ((dx * dx <= 1 && dy * dy <= 1))
+}
+
+# A window may move once more when it learns its frame; it has none until it is managed.
+expect_centred() {  # <window name pattern>
+  local window
+  window=$(e2e_find "$1")
+  [ -n "$window" ] || e2e_fail "no window \"$1\""
+  local tries
+  tries=$(e2e_tenths 3)
+  until centred "$window"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || e2e_fail "\"$1\" stands off the screen's centre by (x y) $(frame_offset "$window")"
+    sleep 0.1
+  done
+}
+
+e2e_start
+expect_centred "^A Programming Utility\$"
+
+e2e_key alt+h a
+e2e_wait_active "^About\$"
+expect_centred "^About\$"
+e2e_key alt+F4
+e2e_wait_gone "^About\$"
+
+e2e_wait_active "^A Programming Utility\$"
+e2e_key ctrl+h
+e2e_wait_active "^Help with\\.\\.\\.\$"
+expect_centred "^Help with\\.\\.\\.\$"
+e2e_key Escape
+e2e_wait_gone "^Help with"
+
+e2e_wait_active "^A Programming Utility\$"
+e2e_key Tab
+e2e_choose_type 7  # From File
+e2e_press alt+e
+e2e_file_dialog "Save As" "$E2E_WORK/placed.fld"
+e2e_wait_active "^Edit List - 1\\. \$"
+expect_centred "^Edit List - 1\\. \$"
+e2e_press alt+c
+e2e_wait_active "^Zelvane - placed\\.fld\$"
+e2e_key alt+F4
+e2e_wait_end
+echo "window_placement: ok"
