@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each of the four windows opens with its frame, title bar included, in the middle of
-# the screen: the main window, About, the help window and the list editor.
+# the screen: the main window, About, the help window and the list editor. About opens
+# with the focus on its picture.
 # Usage: window_placement.sh <zelvane binary> <artifacts folder>
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"
@@ -43,7 +44,11 @@ expect_centred "^A Programming Utility\$"
 e2e_key alt+h a
 e2e_wait_active "^About\$"
 expect_centred "^About\$"
-e2e_key alt+F4
+# The picture has the focus at opening: Enter closes About only once Tab has reached OK.
+e2e_key Return
+e2e_pause 5
+[ -n "$(e2e_find "^About\$")" ] || e2e_fail "Enter closed About while its picture had the focus"
+e2e_key Tab Return
 e2e_wait_gone "^About\$"
 
 e2e_wait_active "^A Programming Utility\$"

@@ -50,6 +50,10 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
   picLogo->setGeometry(Twips(210, 330, 495, 465));
   picLogo->setAlignment(Qt::AlignCenter);
   picLogo->setPixmap(ProgramIcon().pixmap(32, 32));
+  // The picture is first in the tab order and has the focus at opening, so Enter does
+  // nothing until the focus is on OK.
+  picLogo->setFocusPolicy(Qt::StrongFocus);
+  picLogo->setFocus(Qt::OtherFocusReason);
 
   Shape1 = new QFrame(this);
   Shape1->setObjectName("Shape1");
