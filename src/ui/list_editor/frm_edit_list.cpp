@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -130,6 +131,32 @@ void frmEditList::BuildControls() {
   connect(lstList, &QListWidget::itemSelectionChanged, this, [this] {
     if (SelectedIndex() >= 0) lstList_Click();
   });
+  lstList->installEventFilter(this);
+}
+
+bool frmEditList::eventFilter(QObject* watched, QEvent* event) {
+  // With no item selected the keys move from before the first item: Qt would move from
+  // the row it made current without selecting it, so Down skipped the first item and
+  // Home or Up selected nothing.
+  if (watched == lstList && event->type() == QEvent::KeyPress && SelectedIndex() < 0 && lstList->count() > 0) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+        case Qt::Key_PageUp:
+          SelectItem(0);
+          return true;
+        case Qt::Key_End:
+          SelectItem(lstList->count() - 1);
+          return true;
+        default:
+          break;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool frmEditList::event(QEvent* event) {
