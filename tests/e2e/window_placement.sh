@@ -12,7 +12,8 @@ e2e_setup "$@"
 frame_offset() {  # <window id>
   local x y w h left right top bottom screen_w screen_h
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)
-  read -r left right top bottom < <(xprop -id "$1" -notype _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r left right top bottom < <(xprop -id "$1" -notype _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,
+    echo 0 0 0 0)  # none yet
   read -r x y w h < <(xwininfo -id "$1" |
     awk -F: '/Absolute upper-left [XY]|^ *(Width|Height)/ { printf "%d ", $2 } END { print "" }')
   echo "$(((2 * (x - left) + w + left + right - screen_w) / 2)) $(((2 * (y - top) + h + top + bottom - screen_h) / 2))"
@@ -24,18 +25,12 @@ centred() {
   ((dx * dx <= 1 && dy * dy <= 1))
 }
 
-# A window may move once more when it learns its frame; it has none until it is managed.
+# A window has no frame until it is managed, and may move once more when it learns it.
 expect_centred() {  # <window name pattern>
   local window
   window=$(e2e_find "$1")
   [ -n "$window" ] || e2e_fail "no window \"$1\""
-  local tries
-  tries=$(e2e_tenths 3)
-  until centred "$window"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || e2e_fail "\"$1\" stands off the screen's centre by (x y) $(frame_offset "$window")"
-    sleep 0.1
-  done
+  e2e_poll 3 "\"$1\" stays off the screen's centre (x y at first: $(frame_offset "$window"))" centred "$window"
 }
 
 e2e_start
