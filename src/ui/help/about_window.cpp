@@ -10,6 +10,7 @@
 #include "ui/help/window_look.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/program_icon.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 namespace {
@@ -49,6 +50,10 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
   picLogo->setGeometry(Twips(210, 330, 495, 465));
   picLogo->setAlignment(Qt::AlignCenter);
   picLogo->setPixmap(ProgramIcon().pixmap(32, 32));
+  // The picture is first in the tab order and has the focus at opening, so Enter does
+  // nothing until the focus is on OK.
+  picLogo->setFocusPolicy(Qt::StrongFocus);
+  picLogo->setFocus(Qt::OtherFocusReason);
 
   Shape1 = new QFrame(this);
   Shape1->setObjectName("Shape1");
@@ -78,7 +83,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window), backdrop_(look::AboutBackdr
   cmdOK->setAutoDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-  look::CentreOnScreen(*this, kClientSize);
+  CentreOnScreen(*this);
 }
 
 void frmAbout::cmdOK_Click() { close(); }

@@ -9,6 +9,7 @@
 
 #include "ui/help/window_look.h"
 #include "ui/platform/desktop.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 namespace {
@@ -60,7 +61,7 @@ frmHelp::frmHelp(const Document& document)
   connect(cmdClose, &QPushButton::clicked, this, &frmHelp::cmdClose_Click);
 
   setTabOrder(txtHelp, cmdClose);
-  look::CentreOnScreen(*this, kClientSize);
+  CentreOnScreen(*this);
   Form_Load();
 }
 

@@ -1,11 +1,8 @@
 #include "ui/help/window_look.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QScreen>
-#include <QWidget>
 
 namespace zelvane::ui::look {
 
@@ -17,13 +14,6 @@ QFont ClassicFont(bool bold) {
   font.setPointSizeF(8.25);
   font.setBold(bold);
   return font;
-}
-
-void CentreOnScreen(QWidget& window, QSize client) {
-  QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->availableGeometry();
-  window.move(area.center() - QPoint(client.width() / 2, client.height() / 2));
 }
 
 QPixmap HelpBackdrop() {

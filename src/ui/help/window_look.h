@@ -4,18 +4,11 @@
 
 #include <QFont>
 #include <QPixmap>
-#include <QRect>
-
-class QWidget;
 
 namespace zelvane::ui::look {
 
 // MS Sans Serif 8.25 pt, or the nearest sans-serif face the system has.
 QFont ClassicFont(bool bold = false);
-
-// Moves a top-level window so that a client area of the given size sits in the middle of
-// its screen.
-void CentreOnScreen(QWidget& window, QSize client);
 
 QPixmap HelpBackdrop();   // 381 x 310, light, for dark text
 QPixmap AboutBackdrop();  // 278 x 118, dark, for white text

@@ -6,13 +6,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include "document/list_store.h"
 #include "ui/help/help_texts.h"
@@ -20,6 +19,7 @@
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
 #include "ui/platform/dialogs.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 
@@ -132,6 +132,32 @@ void frmEditList::BuildControls() {
   connect(lstList, &QListWidget::itemSelectionChanged, this, [this] {
     if (SelectedIndex() >= 0) lstList_Click();
   });
+  lstList->installEventFilter(this);
+}
+
+bool frmEditList::eventFilter(QObject* watched, QEvent* event) {
+  // With no item selected the keys move from before the first item: Qt would move from
+  // the row it made current without selecting it, so Down skipped the first item and
+  // Home or Up selected nothing.
+  if (watched == lstList && event->type() == QEvent::KeyPress && SelectedIndex() < 0 && lstList->count() > 0) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+        case Qt::Key_PageUp:
+          SelectItem(0);
+          return true;
+        case Qt::Key_End:
+          SelectItem(lstList->count() - 1);
+          return true;
+        default:
+          break;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool frmEditList::event(QEvent* event) {
@@ -280,11 +306,7 @@ bool frmEditList::StoreListItems() {
 
 void ShowEditListModal(Document& document) {
   frmEditList window(document);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect client(QPoint(), window.size());
-    client.moveCenter(screen->availableGeometry().center());
-    window.setGeometry(client);
-  }
+  CentreOnScreen(window);
   ShowModal(&window);
 }
 

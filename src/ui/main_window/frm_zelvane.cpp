@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "generator/data_types.h"
@@ -23,6 +22,7 @@
 #include "ui/main_window/field_editor_backdrop.h"
 #include "ui/platform/core_text.h"
 #include "ui/platform/desktop.h"
+#include "ui/platform/window_placement.h"
 
 namespace zelvane::ui {
 
@@ -221,11 +221,7 @@ void frmZelvane::PlaceWindow() {
   const QSize client(Px(kClientWidthTwips), Px(kClientHeightTwips));
   const int menu_height = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
   resize(client.width(), client.height() + menu_height);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect area(QPoint(0, 0), size());
-    area.moveCenter(screen->availableGeometry().center());
-    move(area.topLeft());
-  }
+  CentreOnScreen(*this);
 }
 
 void frmZelvane::Form_Load() {

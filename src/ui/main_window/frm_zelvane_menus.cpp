@@ -154,11 +154,9 @@ void frmZelvane::mnuGenerateDataFile_Click() {
   StoreField(document_.CurrentRecord);
   document_.NoOfItems = AskNumberOfItems(document_.NoOfItems);
   SaveFields();
-  Outcome run;
-  {
-    WaitCursor wait;
-    run = GenerateDataFile(document_, engine_);
-  }
+  // The hourglass stays until the box that ends the run is closed.
+  WaitCursor wait;
+  const Outcome run = GenerateDataFile(document_, engine_);
   if (run) {
     MsgBox(QString::fromLatin1(kGeneratedMessage), Buttons::Ok, Icon::Information,
            QString::fromLatin1(kGeneratedTitle));

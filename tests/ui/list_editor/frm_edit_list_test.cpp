@@ -122,6 +122,28 @@ TEST_F(EditListWindow, OpeningAndItemCommandsApplyTheButtonRuleAndCloseWritesBac
   }
 }
 
+// With no item selected the first Down, Up, Home or Page Up selects the first item and
+// End the last, filling the item box; from a selection the keys move on as usual.
+TEST_F(EditListWindow, KeysFromNoSelectionStartBeforeTheFirstItem) {
+  using K = std::vector<Qt::Key>;
+  const struct {
+    K keys;
+    QString state;
+  } cases[] = {
+      {K{Qt::Key_Down}, "A,B,C sel 0 box 'A' 111"},         {K{Qt::Key_Up}, "A,B,C sel 0 box 'A' 111"},
+      {K{Qt::Key_Home}, "A,B,C sel 0 box 'A' 111"},         {K{Qt::Key_PageUp}, "A,B,C sel 0 box 'A' 111"},
+      {K{Qt::Key_End}, "A,B,C sel 2 box 'C' 111"},          {K{Qt::Key_Down, Qt::Key_Down}, "A,B,C sel 1 box 'B' 111"},
+      {K{Qt::Key_End, Qt::Key_Up}, "A,B,C sel 1 box 'B' 111"},
+  };
+  for (const auto& c : cases) {
+    Open("1:A 1:B 1:C");
+    ASSERT_EQ(QApplication::focusWidget(), window->lstList);
+    for (const Qt::Key key : c.keys) QTest::keyClick(window->lstList, key);
+    EXPECT_EQ(State(), c.state) << c.keys.front();
+    EXPECT_FALSE(window->ListChanged);
+  }
+}
+
 // Coming back from another of the program's windows, such as help, activates the
 // window: the list is loaded again and the mark cleared. A message box or another
 // program taking the activation is no activation, else unsaved edits would be lost.

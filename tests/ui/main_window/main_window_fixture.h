@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,11 @@ inline constexpr const char* kSavePrompt = "Do you want to save this current fil
 inline constexpr const char* kItemsPrompt = "How many Data Items do you require?";
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+// The hourglass over every window of the program.
+inline bool Hourglass() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+}
 // The five saved members as "name|type|size|start|links".
 inline QString Saved(const FieldDef& f) {
   return QString("%1|%2|%3|%4|%5").arg(Q(f.FieldName), Q(f.Type)).arg(f.Size).arg(Q(f.StartString)).arg(f.LinksTo);

@@ -85,8 +85,9 @@ TEST_F(MainWindowTest, UserSessionBuildsAListDocumentSavesReopensAndGenerates) {
   dialogs.ExpectInput(kItemsPrompt, "6").DefaultText("100");
   dialogs.ExpectMessage("The data file has been generated", Answer::Ok)
       .Buttons(ui::Buttons::Ok).Icon(ui::Icon::Information).Title("Task Completed")
-      .Then([] { EXPECT_EQ(QApplication::overrideCursor(), nullptr); });
+      .Then([] { EXPECT_TRUE(Hourglass()); });
   window->mnuGenerateDataFile->trigger();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(ReadBytes(fld).substr(0, 3), "6\r\n") << "saved before the run";
 
   const QStringList lines = Q(ReadBytes(dir.File("colours.txt"))).split("\r\n");
