@@ -1,8 +1,12 @@
 // The .fld and .lst files: their forms, their failures, reference round trips, and
 // saving that never destroys what was there.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cerrno>
 #include <filesystem>
 #include <map>
@@ -11,6 +15,8 @@
 #include "document/field_file.h"
 #include "document/file_io.h"
 #include "document/list_file.h"
+#include "document/list_store.h"
+#include "support/core/as_nobody.h"
 #include "support/core/temp_dir.h"
 
 namespace zelvane {
@@ -99,10 +105,11 @@ TEST(FieldFile, ReferenceFilesAndTheirListsLoadAndSaveBackByteForByte) {
   }
 }
 
-TEST(ListFile, CompanionNameNeverCutsIntoTheName) {
+// Any name made from another would be, or could become, the companion of some ".fld".
+TEST(ListFile, OnlyANameEndingInFldHasCompanionFiles) {
   const std::pair<const char*, const char*> cases[] = {
-      {"/d/A.FlD", "/d/A.lst"}, {"data", "data.lst"}, {".fld", ".fld.lst"}, {"a.fld ", "a.fld .lst"},
-      {"a.fldx", "a.fldx.lst"}, {"/d.fld/x", "/d.fld/x.lst"}};
+      {"/d/A.FlD", "/d/A.lst"}, {"/d/.fld", "/d/.lst"}, {"data", ""}, {".fld", ""}, {"a.fld ", ""},
+      {"a.fldx", ""}, {"/d.fld/x", ""}};
   for (const auto& [path, lst] : cases) EXPECT_EQ(CompanionFileName(path, ".lst"), lst) << path;
 }
 
@@ -130,8 +137,53 @@ TEST(ListFile, UntitledHasNoListFileAndDamageIsReported) {
   EXPECT_EQ(SaveLists(document).description, "No file name given");
   document.CurrentFile = folder.File("data.fld");
   WriteBytes(folder.File("data.lst"), "-3,\"x\"\r\n2,\"y\"\r\n\r\n");
-  EXPECT_EQ(LoadLists(document).description, kPastEnd);
+  EXPECT_EQ(LoadLists(document).description,
+            kPastEnd + ". 2 entries were read. Saving leaves the list file as it is until you change a list; "
+                       "the file then holds only the lists shown");
   EXPECT_EQ(document.ListEntryCount, 2);
+}
+
+// What identifies a file's content without reading a large one whole: a save that
+// replaced it would change its inode.
+std::string Fingerprint(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return "<none>";
+  if (!S_ISREG(status.st_mode)) return "<other>";
+  return std::to_string(status.st_ino) + ":" + std::to_string(status.st_size) + ":" +
+         (status.st_size < (1 << 20) ? ReadBytes(path) : "");
+}
+
+// A list file that exists but was not read whole stays as it is through saves, and
+// changing a list is what writes it. A file over 256 MiB is read whole like any other.
+TEST(ListFile, OneNotReadWholeIsKeptUntilAListChanges) {
+  enum Setup { kDamaged, kFolder, kPipe, kLarge };
+  const std::tuple<Setup, std::string, const char*> cases[] = {
+      {kDamaged, kPastEnd + ". 2 entries were read", ""},
+      {kFolder, "Path names a folder, not a file. 0 entries were read", "Path names a folder, not a file"},
+      {kPipe, "Not a plain file: a pipe or a device cannot be read as one. 0 entries were read",
+       "No program is reading from this pipe or device"},
+      {kLarge, kNotWhole + ". 1 entry was read", ""},
+  };
+  for (const auto& [setup, warning, after_change] : cases) {
+    TempDir folder;
+    const std::string fld = folder.File("d.fld"), lst = folder.File("d.lst");
+    WriteBytes(fld, kHead + Lines(1, true));
+    if (setup == kDamaged) WriteBytes(lst, "1,\"a\"\r\n1,\"b\"\r\n1,");
+    if (setup == kFolder) fs::create_directory(lst);
+    if (setup == kPipe) ::mkfifo(lst.c_str(), 0600);
+    if (setup == kLarge) WriteBytes(lst, "1,\"a\"\r\n"), fs::resize_file(lst, (std::size_t{257} << 20));
+    const std::string before = Fingerprint(lst);
+    Document document;
+    ASSERT_TRUE(ReadFieldFile(document, fld));
+    EXPECT_EQ(LoadLists(document).description.substr(0, warning.size()), warning);
+    EXPECT_TRUE(WriteFieldFile(document, fld) && SaveLists(document));
+    SwapListFields(document, 7, 8);  // moves no entry
+    EXPECT_TRUE(SaveLists(document));
+    EXPECT_EQ(Fingerprint(lst), before) << warning;
+    ReplaceListItems(document, 1, {"new"});
+    EXPECT_EQ(SaveLists(document).description, after_change);
+    EXPECT_TRUE(*after_change || ReadBytes(lst) == "1,\"new\"\r\n");
+  }
 }
 
 // Every entry of the folder with the bytes of its regular files.

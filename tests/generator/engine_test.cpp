@@ -40,10 +40,10 @@ Engine MakeEngine(std::vector<float> script) {
 constexpr float K = RandomSource::kLargest;
 
 // Runs the document into a data file, replacing one that was there, and returns the file.
-// Blanks around the document's name are dropped and its extension is replaced in any case.
+// The extension is replaced in any case.
 std::string RunToFile(Document& document, Engine& engine) {
   TempDir dir;
-  document.CurrentFile = "  " + dir.File("orders.FlD") + "  ";
+  document.CurrentFile = dir.File("orders.FlD");
   testing::WriteBytes(dir.File("orders.txt"), std::string(5000, '#'));
   const Outcome outcome = GenerateDataFile(document, engine);
   EXPECT_TRUE(outcome.ok) << outcome.description;
