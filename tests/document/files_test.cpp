@@ -1,5 +1,6 @@
 // The .fld and .lst files: their forms, their failures, reference round trips, and
 // saving that never destroys what was there.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +10,8 @@
 #include <csignal>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -197,8 +200,10 @@ Entries Snapshot(const fs::path& folder) {
   return entries;
 }
 
+// A pipe or a device never hangs a load: the alarm ends a test that waits.
 TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
-  enum Setup { kNothing, kReadOnly, kFolder, kFileAsFolder };
+  enum Setup { kNothing, kReadOnly, kFolder, kFileAsFolder, kPipe };
+  const std::string kNotPlain = "Not a plain file: a pipe or a device cannot be read as one";
   // A path not starting with "/" lies in a fresh folder; "": that step is not tried.
   const std::tuple<const char*, Setup, const char*, const char*> cases[] = {
       {"f.fld", kReadOnly, "Permission denied", ""},
@@ -207,14 +212,19 @@ TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
       {"none/f.fld", kNothing, "Path not found", "Path not found"}, {"f.fld", kNothing, "", "File not found"},
       {"/proc/zelvane.fld", kNothing, "Path not found", "File not found"},
       {"/proc/version", kNothing, "Permission denied", ""}, {"/dev/full", kNothing, "Disk full", ""},
-      {"", kNothing, "No file name given", "No file name given"},
+      {"", kNothing, "No file name given", "No file name given"}, {"/dev/zero", kNothing, "", kNotPlain.c_str()},
+      {"f.fld", kPipe, "", kNotPlain.c_str()},
   };
+  ::alarm(20);
   for (const auto& [name, setup, save, load] : cases) {
     TempDir folder;
     if (setup == kReadOnly) WriteBytes(folder.File("f.fld"), "old");
     if (setup == kReadOnly) fs::permissions(folder.File("f.fld"), fs::perms::owner_read | fs::perms::group_read);
     if (setup == kFolder) fs::create_directory(folder.File("f.fld"));
     if (setup == kFileAsFolder) WriteBytes(folder.File("plain"), "keep");
+    // A writer that never writes: this process holds the pipe's other end.
+    const int writer = setup == kPipe && ::mkfifo(folder.File(name).c_str(), 0600) == 0
+                           ? ::open(folder.File(name).c_str(), O_RDWR) : -1;
     const std::string path = *name == '/' || *name == '\0' ? name : folder.File(name);
     const auto before = Snapshot(folder.path());
     Document document;
@@ -224,7 +234,9 @@ TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
     EXPECT_EQ(saved + " | " + loaded, std::string(save) + " | " + load) << path;
     EXPECT_EQ(Snapshot(folder.path()), before) << path;
     EXPECT_EQ(document.CurrentFile, "keep");
+    if (writer >= 0) ::close(writer);
   }
+  ::alarm(0);
 }
 
 TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
@@ -251,6 +263,76 @@ TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
     EXPECT_EQ(Snapshot(folder.path()), (Entries{{"f.fld", expected}, {"link.fld", "<link>"}}));
     EXPECT_EQ(fs::status(folder.File("f.fld")).permissions(), mode);
   }
+}
+
+// Each target has one temporary name: a save killed part-way leaves one leftover, which
+// the next save of that target removes.
+TEST(FileFailures, ASaveKilledPartWayLeavesOneLeftoverThatTheNextSaveRemoves) {
+  TempDir folder;
+  const std::string path = folder.File("f.fld");
+  WriteBytes(path, "former");
+  Document document;
+  document.HeaderLine = std::string(5000, 'h');
+  for (int kill = 0; kill < 2; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ReplaceWriteFunction([](int fd, const void* data, std::size_t) -> ssize_t {
+        [[maybe_unused]] const ssize_t written = ::write(fd, data, 100);
+        ::raise(SIGKILL);
+        return -1;
+      });
+      WriteFieldFile(document, path);
+      ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+  }
+  EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
+  EXPECT_EQ(ReadBytes(path), "former");
+  ASSERT_TRUE(WriteFieldFile(document, path));
+  EXPECT_EQ(Snapshot(folder.path()), (Entries{{"f.fld", FormatFieldFile(document)}}));
+}
+
+// As an ordinary user, in a folder everyone may write (no sticky bit): a file the user
+// may not write is refused, though its folder would let it be replaced; a file the user
+// may write in a folder the user may not is written in place; a list file the user may
+// not read is kept through saves.
+TEST(FileFailures, AnOrdinaryUserReplacesOnlyWhatItMayWrite) {
+  TempDir folder;
+  const auto file = [&](const char* name, const char* bytes, fs::perms mode) {
+    WriteBytes(folder.File(name), bytes);
+    fs::permissions(folder.File(name), mode);
+    return folder.File(name);
+  };
+  const auto all_read = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const auto all_write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(folder.path(), fs::perms::all);
+  fs::create_directory(folder.File("locked"));
+  const std::string theirs = file("theirs.fld", "theirs", all_read | fs::perms::owner_write),
+                    mine = file("locked/mine.fld", "mine", all_read | all_write),
+                    lists = file("lists.fld", (kHead + Lines(1, true)).c_str(), all_read | all_write),
+                    hidden = file("lists.lst", "1,\"x\"\r\n", fs::perms::owner_read | fs::perms::owner_write);
+  const auto result = testing::AsNobody([&] {
+    Document document;
+    std::string said;
+    // One step at a time: the operands of + run in no fixed order.
+    for (const auto& step : std::initializer_list<std::function<Outcome()>>{
+             [&] { return WriteFieldFile(document, theirs); }, [&] { return WriteFieldFile(document, mine); },
+             [&] { return WriteFieldFile(document, folder.File("locked/new.fld")); },
+             [&] { return ReadFieldFile(document, lists); }, [&] { return LoadLists(document); },
+             [&] { return WriteFieldFile(document, lists); }, [&] { return SaveLists(document); },
+             [&] { ReplaceListItems(document, 1, {"y"}); return SaveLists(document); }}) {
+      said += step().description.substr(0, 40) + "|";
+    }
+    return said;
+  });
+  if (!result) GTEST_SKIP() << "needs root to become the user nobody";
+  EXPECT_EQ(*result, "Permission denied||Permission denied||Permission denied. 0 entries were read. |||Permission denied|");
+  EXPECT_EQ(ReadBytes(theirs) + ReadBytes(hidden), "theirs1,\"x\"\r\n");
+  EXPECT_EQ(ReadBytes(mine), FormatFieldFile(Document{}));
+  EXPECT_EQ(fs::status(mine).permissions(), all_read | all_write);  // written in place
+  EXPECT_EQ(Snapshot(folder.File("locked")).size(), 1u);
 }
 
 }  // namespace
