@@ -37,10 +37,11 @@ inline constexpr const char* kLineOneTooLong = "Line 1 holds more than the numbe
 inline constexpr const char* kTooManyFields = "Too many fields: a file holds at most 50";
 inline constexpr const char* kTooManyListEntries =
     "Too many list entries: a file holds at most 1000";
-// Follows the reason a list file was not read whole and the number of entries read.
+// Around the reason a list file was not read whole and the number of entries read.
+inline constexpr const char* kListFileNotWhole = "The list file could not be read whole: ";
 inline constexpr const char* kListFileKept =
-    " read. Saving leaves the list file as it is until you change a list; the file then "
-    "holds only the lists shown";
+    " read; saving leaves the list file as it is until you change a list, which then writes "
+    "only the lists shown";
 
 // Companion files (.lst, .txt) belong only to a document named with ".fld".
 inline constexpr const char* kListsNeedFldName =

@@ -78,7 +78,7 @@ Outcome LoadLists(Document& document) {
   if (outcome) return outcome;
   document.UnreadListFile = document.ListFile;
   const int read = document.ListEntryCount;
-  return Outcome::Failure(outcome.description + ". " + std::to_string(read) +
+  return Outcome::Failure(descriptions::kListFileNotWhole + outcome.description + ". " + std::to_string(read) +
                           (read == 1 ? " entry was" : " entries were") + descriptions::kListFileKept);
 }
 

@@ -141,8 +141,9 @@ TEST(ListFile, UntitledHasNoListFileAndDamageIsReported) {
   document.CurrentFile = folder.File("data.fld");
   WriteBytes(folder.File("data.lst"), "-3,\"x\"\r\n2,\"y\"\r\n\r\n");
   EXPECT_EQ(LoadLists(document).description,
-            kPastEnd + ". 2 entries were read. Saving leaves the list file as it is until you change a list; "
-                       "the file then holds only the lists shown");
+            "The list file could not be read whole: " + kPastEnd +
+                ". 2 entries were read; saving leaves the list file as it is until you change a list, which then "
+                "writes only the lists shown");
   EXPECT_EQ(document.ListEntryCount, 2);
 }
 
@@ -178,7 +179,7 @@ TEST(ListFile, OneNotReadWholeIsKeptUntilAListChanges) {
     const std::string before = Fingerprint(lst);
     Document document;
     ASSERT_TRUE(ReadFieldFile(document, fld));
-    EXPECT_EQ(LoadLists(document).description.substr(0, warning.size()), warning);
+    EXPECT_EQ(LoadLists(document).description.substr(39, warning.size()), warning);
     EXPECT_TRUE(WriteFieldFile(document, fld) && SaveLists(document));
     SwapListFields(document, 7, 8);  // moves no entry
     EXPECT_TRUE(SaveLists(document));
@@ -323,12 +324,13 @@ TEST(FileFailures, AnOrdinaryUserReplacesOnlyWhatItMayWrite) {
              [&] { return ReadFieldFile(document, lists); }, [&] { return LoadLists(document); },
              [&] { return WriteFieldFile(document, lists); }, [&] { return SaveLists(document); },
              [&] { ReplaceListItems(document, 1, {"y"}); return SaveLists(document); }}) {
-      said += step().description.substr(0, 40) + "|";
+      said += step().description.substr(0, 77) + "|";
     }
     return said;
   });
   if (!result) GTEST_SKIP() << "needs root to become the user nobody";
-  EXPECT_EQ(*result, "Permission denied||Permission denied||Permission denied. 0 entries were read. |||Permission denied|");
+  EXPECT_EQ(*result, "Permission denied||Permission denied||The list file could not be read whole: Permission denied. 0 "
+                     "entries were read|||Permission denied|");
   EXPECT_EQ(ReadBytes(theirs) + ReadBytes(hidden), "theirs1,\"x\"\r\n");
   EXPECT_EQ(ReadBytes(mine), FormatFieldFile(Document{}));
   EXPECT_EQ(fs::status(mine).permissions(), all_read | all_write);  // written in place
