@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "document/descriptions.h"
@@ -145,6 +146,7 @@ std::string DescribeFileError(int error) {
     case EMFILE:
     case ENFILE: return d::kTooManyFilesOpen;
     case EBUSY:
+    case EEXIST:
     case ETXTBSY: return d::kFileInUse;
     case EIO: return d::kDeviceError;
     case EFBIG: return d::kFileTooLarge;
@@ -180,16 +182,20 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes) {
   if (!S_ISREG(status.st_mode)) return Outcome::Failure(d::kNotPlainFile);
 
   std::string content;
-  content.reserve(static_cast<std::size_t>(status.st_size));
   char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return Failed(errno);
+  try {
+    content.reserve(static_cast<std::size_t>(status.st_size));
+    for (;;) {
+      const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return Failed(errno);
+      }
+      if (got == 0) break;
+      content.append(buffer, static_cast<std::size_t>(got));
     }
-    if (got == 0) break;
-    content.append(buffer, static_cast<std::size_t>(got));
+  } catch (const std::exception&) {  // a file larger than the memory left
+    return Outcome::Failure(d::kOutOfMemory);
   }
   bytes = std::move(content);
   return Outcome::Success();

@@ -269,30 +269,32 @@ TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
 // Each target has one temporary name: a save killed part-way leaves one leftover, which
 // the next save of that target removes.
 TEST(FileFailures, ASaveKilledPartWayLeavesOneLeftoverThatTheNextSaveRemoves) {
-  TempDir folder;
-  const std::string path = folder.File("f.fld");
-  WriteBytes(path, "former");
   Document document;
   document.HeaderLine = std::string(5000, 'h');
-  for (int kill = 0; kill < 2; ++kill) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-      ReplaceWriteFunction([](int fd, const void* data, std::size_t) -> ssize_t {
-        [[maybe_unused]] const ssize_t written = ::write(fd, data, 100);
-        ::raise(SIGKILL);
-        return -1;
-      });
-      WriteFieldFile(document, path);
-      ::_exit(0);
+  for (const std::string& name : {std::string("f.fld"), std::string(250, 'n') + ".fld"}) {  // near the longest name
+    TempDir folder;
+    const std::string path = folder.File(name);
+    WriteBytes(path, "former");
+    for (int kill = 0; kill < 2; ++kill) {
+      const pid_t child = ::fork();
+      if (child == 0) {
+        ReplaceWriteFunction([](int fd, const void* data, std::size_t) -> ssize_t {
+          [[maybe_unused]] const ssize_t written = ::write(fd, data, 100);
+          ::raise(SIGKILL);
+          return -1;
+        });
+        WriteFieldFile(document, path);
+        ::_exit(0);
+      }
+      int status = 0;
+      ::waitpid(child, &status, 0);
+      EXPECT_TRUE(WIFSIGNALED(status));
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
+    EXPECT_EQ(ReadBytes(path), "former");
+    ASSERT_TRUE(WriteFieldFile(document, path));
+    EXPECT_EQ(Snapshot(folder.path()), (Entries{{name, FormatFieldFile(document)}}));
   }
-  EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
-  EXPECT_EQ(ReadBytes(path), "former");
-  ASSERT_TRUE(WriteFieldFile(document, path));
-  EXPECT_EQ(Snapshot(folder.path()), (Entries{{"f.fld", FormatFieldFile(document)}}));
 }
 
 // As an ordinary user, in a folder everyone may write (no sticky bit): a file the user

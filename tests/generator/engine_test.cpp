@@ -1,11 +1,8 @@
 // The generation run as a whole: real files in a temporary folder, scripted draws.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -159,32 +156,6 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
                          std::get<std::string>(document.Fields[3].CurrentValue), engine.CurrentLine),
               std::tuple(6u, 10, "b", 4));
   }
-}
-
-// A pipe whose reader goes away fails the write, with SIGPIPE ignored as the program does.
-TEST(GenerateDataFile, ReportsAPipeWhoseReaderWentAway) {
-  TempDir dir;
-  ASSERT_EQ(::mkfifo(dir.File("orders.txt").c_str(), 0600), 0);
-  const int reader = ::open(dir.File("orders.txt").c_str(), O_RDONLY | O_NONBLOCK);
-  const pid_t child = ::fork();
-  if (child == 0) {  // reads one byte once the run has begun writing, then goes away
-    ::fcntl(reader, F_SETFL, 0);
-    char byte;
-    while (::read(reader, &byte, 1) == 0) ::usleep(1000);
-    ::_exit(0);
-  }
-  ::close(reader);
-  auto* previous = signal(SIGPIPE, SIG_IGN);
-  ::alarm(20);
-  Document document = MakeDocument({{"N", "Counting Numbers"}}, 1000000);
-  document.CurrentFile = dir.File("orders.fld");
-  Engine engine = MakeEngine({});
-  const Outcome outcome = GenerateDataFile(document, engine);
-  ::alarm(0);
-  signal(SIGPIPE, previous);
-  ::waitpid(child, nullptr, 0);
-  EXPECT_NE(outcome.description.find("failed: The program reading from this pipe stopped reading"), std::string::npos)
-      << outcome.description;
 }
 
 // A document named without ".fld" has no companion files: it reads, writes and generates
