@@ -208,12 +208,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char* const places[] = {"/doc.fld", "/DOC.FLD", "/doc", "", "/missing/doc.fld"};
   const int place = input.ConsumeIntegralInRange(0, 5);
   std::string data_file;
-  if (place < 3) {
+  if (place < 2) {
     document.CurrentFile = folder + places[place];
     data_file = folder + (place == 1 ? "/DOC.txt" : "/doc.txt");
-  } else if (place == 3) {
-    document.CurrentFile = "  " + folder + "/doc.fld  ";
-    data_file = folder + "/doc.txt";
+  } else if (place < 4) {
+    // Without a ".fld" ending (blanks are part of a name) a document has no data file.
+    document.CurrentFile = place == 2 ? folder + places[2] : "  " + folder + "/doc.fld  ";
   } else {
     document.CurrentFile = place == 4 ? std::string() : folder + places[4];
   }
@@ -236,6 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (data_file.empty()) {
     if (outcome.ok) Fail("a run without a file to write reported success");
     if (access((folder + "/missing").c_str(), F_OK) == 0) Fail("the run made a missing folder");
+    if (access((folder + "/doc.txt").c_str(), F_OK) == 0) Fail("the run wrote another document's data file");
     return 0;
   }
   if (!outcome.ok) Fail("a run into a writable folder failed");

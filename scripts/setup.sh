@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xauth openbox xdotool xclip x11-utils imagemagick python3
   fonts-dejavu-core
-  locales  # localedef and its character maps: the tests make 8-bit locales
+  locales  # localedef and its character maps: the tests make their locales
 )
 
 missing=()
@@ -24,3 +24,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# Locales the tests format dates under; made only where missing.
+available=$(locale -a 2>/dev/null || true)
+for name in en_GB en_US de_DE; do
+  if ! grep -qix "$name.utf-\?8" <<<"$available"; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  fi
+done

@@ -15,6 +15,7 @@ void ResetFieldFile(Document& document) {
   document.ListEntryCount = 0;
   document.CurrentFile.clear();
   document.HeaderLine = kDefaultHeaderLine;
+  document.UnreadListFile.clear();
 }
 
 }  // namespace zelvane

@@ -62,6 +62,9 @@ struct Document {
   NumberedTable<ListEntry, kMaxListEntries> ListEntries;
   std::int16_t ListEntryCount = 0;
   std::string ListFile;
+  // The list file that was not read whole, which saves leave as it is until a list
+  // changes; empty when there is none.
+  std::string UnreadListFile;
 };
 
 // The counts clamped to the tables, for loops that must stay inside them whatever the
@@ -76,8 +79,8 @@ inline int ListEntriesInUse(const Document& document) {
 }
 
 // Makes the document a new, untitled one: every field blank, the list entries in use
-// blanked, one field, 100 data lines, the default header line. HelpTopic, ListFile and
-// the engine's members of the fields are left as they are.
+// blanked, one field, 100 data lines, the default header line, no unread list file.
+// HelpTopic, ListFile and the engine's members of the fields are left as they are.
 void ResetFieldFile(Document& document);
 
 }  // namespace zelvane

@@ -5,8 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "document/descriptions.h"
@@ -16,8 +19,8 @@ namespace {
 
 namespace d = descriptions;
 
-// Guards the path functions against endless sources such as /dev/zero.
-constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+// The longest name a folder entry may have on the usual file systems.
+constexpr std::size_t kMaxNameBytes = 255;
 
 WriteFunction& CurrentWrite() {
   static WriteFunction write = [](int fd, const void* data, std::size_t size) {
@@ -62,10 +65,16 @@ Outcome WriteAll(int fd, std::string_view bytes) {
   return Outcome::Success();
 }
 
+// Overwrites the target itself: for devices and pipes, and for a file the user may write
+// in a folder the user may not. A regular file is flushed to disk before success.
 Outcome WriteInPlace(const std::string& path, std::string_view bytes) {
   FileHandle file(OpenNoWait(path, O_WRONLY | O_TRUNC));
   if (file.get() < 0) return Failed(errno);
   if (Outcome written = WriteAll(file.get(), bytes); !written) return written;
+  struct stat status {};
+  if (::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) && ::fsync(file.get()) != 0) {
+    return Failed(errno);
+  }
   if (file.Close() != 0) return Failed(errno);
   return Outcome::Success();
 }
@@ -77,19 +86,33 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Creates a new file beside the target; its name starts with a dot so that it stays
-// out of sight for the moment it exists.
-int CreateTemporary(const std::string& folder, std::string& temporary) {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder + "/.zelvane-" + std::to_string(::getpid()) + "-" +
-                std::to_string(++counter) + ".tmp";
-    const int fd = OpenNoWait(temporary, O_WRONLY | O_CREAT | O_EXCL);
-    if (fd >= 0 || errno != EEXIST) return fd;
+// The one temporary name of a target, beside it and hidden, so that a save killed
+// part-way leaves at most one leftover, which the next save of that target replaces.
+std::string TemporaryNameFor(const std::string& folder, const std::string& target) {
+  constexpr std::string_view kSuffix = ".zelvane-save";
+  std::string name = target.substr(target.find_last_of('/') + 1);
+  if (name.size() + 1 + kSuffix.size() > kMaxNameBytes) {
+    // Too long to extend: a shortened name made unique again by a hash of the whole one.
+    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+    for (const unsigned char c : name) hash = (hash ^ c) * 1099511628211u;
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    name = name.substr(0, 200) + "~" + digits;
   }
-  errno = EEXIST;
-  return -1;
+  return folder + "/." + name + std::string(kSuffix);
 }
+
+// Creates the target's temporary file anew, removing a leftover of an earlier save.
+int CreateTemporary(const std::string& temporary) {
+  ::unlink(temporary.c_str());
+  return OpenNoWait(temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+}
+
+// The effective user may write the file itself (not only replace it in its folder).
+bool MayWrite(const std::string& path) { return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0; }
+
+// A folder the user may not change still lets a file the user may write be written.
+bool FolderRefused(int error) { return error == EACCES || error == EPERM; }
 
 }  // namespace
 
@@ -123,10 +146,21 @@ std::string DescribeFileError(int error) {
     case EMFILE:
     case ENFILE: return d::kTooManyFilesOpen;
     case EBUSY:
+    case EEXIST:
     case ETXTBSY: return d::kFileInUse;
     case EIO: return d::kDeviceError;
     case EFBIG: return d::kFileTooLarge;
-    default: return std::strerror(error);
+    case ENXIO: return d::kNoReader;
+    case EPIPE: return d::kReaderGone;
+    case ENODEV: return d::kNoSuchDevice;
+    case ELOOP: return d::kTooManyLinks;
+    case EAGAIN: return d::kTryAgain;
+    case ENOMEM: return d::kOutOfMemory;
+    case EINVAL:
+    case EOPNOTSUPP: return d::kNotSupported;
+    case ETIMEDOUT:
+    case ESTALE: return d::kNotAnswering;
+    default: return std::string(d::kUnexpectedError) + " (" + std::strerror(error) + ")";
   }
 }
 
@@ -144,23 +178,24 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes) {
   struct stat status {};
   if (::fstat(file.get(), &status) != 0) return Failed(errno);
   if (S_ISDIR(status.st_mode)) return Outcome::Failure(d::kFolderNotFile);
+  // A pipe or a device may never end or never answer.
+  if (!S_ISREG(status.st_mode)) return Outcome::Failure(d::kNotPlainFile);
 
   std::string content;
-  if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) <= kMaxFileBytes) {
-    content.reserve(static_cast<std::size_t>(status.st_size));
-  }
   char buffer[1 << 16];
-  for (;;) {
-    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return Failed(errno);
+  try {
+    content.reserve(static_cast<std::size_t>(status.st_size));
+    for (;;) {
+      const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return Failed(errno);
+      }
+      if (got == 0) break;
+      content.append(buffer, static_cast<std::size_t>(got));
     }
-    if (got == 0) break;
-    if (content.size() + static_cast<std::size_t>(got) > kMaxFileBytes) {
-      return Outcome::Failure(d::kFileTooLarge);
-    }
-    content.append(buffer, static_cast<std::size_t>(got));
+  } catch (const std::exception&) {  // a file larger than the memory left
+    return Outcome::Failure(d::kOutOfMemory);
   }
   bytes = std::move(content);
   return Outcome::Success();
@@ -183,17 +218,20 @@ Outcome ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (!exists && errno != ENOENT) return Failed(errno);
   if (exists) {
     if (S_ISDIR(status.st_mode)) return Outcome::Failure(d::kFolderNotFile);
-    // A file without write bits is read-only for everyone, root included.
+    // A file without write bits is read-only for everyone, root included; any other
+    // file only for whom the system does not let write it.
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
       return Outcome::Failure(d::kPermissionDenied);
     }
+    if (!MayWrite(target)) return Failed(errno);
     if (!S_ISREG(status.st_mode)) return WriteInPlace(target, bytes);
   }
 
   const std::string folder = FolderOf(target);
-  std::string temporary;
-  FileHandle file(CreateTemporary(folder, temporary));
+  const std::string temporary = TemporaryNameFor(folder, target);
+  FileHandle file(CreateTemporary(temporary));
   if (file.get() < 0) {
+    if (exists && FolderRefused(errno)) return WriteInPlace(target, bytes);
     return errno == ENOENT ? Outcome::Failure(d::kPathNotFound) : Failed(errno);
   }
   auto fail = [&](Outcome failure) {
@@ -208,7 +246,13 @@ Outcome ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (Outcome written = WriteAll(file.get(), bytes); !written) return fail(written);
   if (::fsync(file.get()) != 0) return fail(Failed(errno));
   if (file.Close() != 0) return fail(Failed(errno));
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(Failed(errno));
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    // A folder with the sticky bit refuses to replace another user's file.
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    if (exists && FolderRefused(error)) return WriteInPlace(target, bytes);
+    return Failed(error);
+  }
 
   // Make the rename itself durable; the save has succeeded whatever this gives.
   FileHandle directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -1,7 +1,8 @@
 #pragma once
 // Whole-file reads and safe whole-file replacement for the document's files. A save
 // writes a temporary file beside the target, flushes it and renames it over the
-// target, so a failure never leaves a half-written file where the old one was.
+// target, so a failure never leaves a half-written file where the old one was. Where
+// the folder refuses that but the user may write the target, the target is written in place.
 
 #include <sys/types.h>
 
@@ -20,12 +21,14 @@ namespace zelvane {
 // -1 with errno set on failure.
 int OpenNoWait(const std::string& path, int flags);
 
-// Reads the whole file at path into bytes.
+// Reads the whole regular file at path into bytes; anything else (a pipe, a device) is
+// refused, so that a read never waits for ever nor reads without end.
 Outcome ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces the file at path with bytes. On failure the former file is unchanged and no
-// temporary file is left. A target whose write bits are all clear is refused, even for
-// root. A target that is not a regular file (a device) is written in place.
+// temporary file is left, unless it had to be written in place. A target whose write
+// bits are all clear is refused, even for root, and so is one the effective user may
+// not write. A target that is not a regular file (a device) is written in place.
 Outcome ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // Every write of ReplaceFileContents goes through this function, so that a test can

@@ -22,15 +22,15 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string CompanionFileName(const std::string& fld_path, const std::string& extension) {
-  // Only a real ".fld" ending is replaced; cutting into any other name could make the
-  // companion another file's name.
+bool HasCompanionFiles(const std::string& fld_path) {
   const std::string_view path = fld_path;
-  if (path.size() > kFieldEnding.size() &&
-      EqualsIgnoringCase(path.substr(path.size() - kFieldEnding.size()), kFieldEnding)) {
-    return fld_path.substr(0, path.size() - kFieldEnding.size()) + extension;
-  }
-  return fld_path + extension;
+  return path.size() > kFieldEnding.size() &&
+         EqualsIgnoringCase(path.substr(path.size() - kFieldEnding.size()), kFieldEnding);
+}
+
+std::string CompanionFileName(const std::string& fld_path, const std::string& extension) {
+  if (!HasCompanionFiles(fld_path)) return {};
+  return fld_path.substr(0, fld_path.size() - kFieldEnding.size()) + extension;
 }
 
 std::string FormatListFile(const Document& document) {
@@ -67,17 +67,28 @@ Outcome ParseListFile(Document& document, std::string_view bytes) {
 
 Outcome LoadLists(Document& document) {
   document.ListEntryCount = 0;
-  if (document.CurrentFile.empty()) return Outcome::Success();
+  document.UnreadListFile.clear();
   document.ListFile = CompanionFileName(document.CurrentFile, ".lst");
+  if (document.ListFile.empty()) return Outcome::Success();
   std::string bytes;
-  // A missing or unreadable list file means a document without lists.
-  if (!ReadWholeFile(document.ListFile, bytes)) return Outcome::Success();
-  return ParseListFile(document, bytes);
+  Outcome outcome = ReadWholeFile(document.ListFile, bytes);
+  // A document without lists has no list file.
+  if (!outcome && outcome.description == descriptions::kFileNotFound) return Outcome::Success();
+  if (outcome) outcome = ParseListFile(document, bytes);
+  if (outcome) return outcome;
+  document.UnreadListFile = document.ListFile;
+  const int read = document.ListEntryCount;
+  return Outcome::Failure(descriptions::kListFileNotWhole + outcome.description + ". " + std::to_string(read) +
+                          (read == 1 ? " entry was" : " entries were") + descriptions::kListFileKept);
 }
 
 Outcome SaveLists(Document& document) {
   if (document.CurrentFile.empty()) return Outcome::Failure(descriptions::kNoFileName);
   document.ListFile = CompanionFileName(document.CurrentFile, ".lst");
+  if (document.ListFile.empty()) {
+    return document.ListEntryCount > 0 ? Outcome::Failure(descriptions::kListsNeedFldName) : Outcome::Success();
+  }
+  if (document.ListFile == document.UnreadListFile) return Outcome::Success();
   return ReplaceFileContents(document.ListFile, FormatListFile(document));
 }
 

@@ -21,25 +21,29 @@ void DeleteListItems(Document& document, std::int16_t n) {
       ++i;
     }
   }
-  if (count != old_count) document.ListEntryCount = static_cast<std::int16_t>(count);
+  if (count != old_count) {
+    document.ListEntryCount = static_cast<std::int16_t>(count);
+    document.UnreadListFile.clear();
+  }
 }
 
 void SwapListFields(Document& document, std::int16_t a, std::int16_t b) {
   const int count = ListEntriesInUse(document);
   for (int k = 1; k <= count; ++k) {
     std::int16_t& field_no = document.ListEntries[k].FieldNo;
-    if (field_no == a) {
-      field_no = b;
-    } else if (field_no == b) {
-      field_no = a;
-    }
+    if (a == b || (field_no != a && field_no != b)) continue;
+    field_no = field_no == a ? b : a;
+    document.UnreadListFile.clear();
   }
 }
 
 void RenumberListField(Document& document, std::int16_t a, std::int16_t b) {
   const int count = ListEntriesInUse(document);
   for (int k = 1; k <= count; ++k) {
-    if (document.ListEntries[k].FieldNo == a) document.ListEntries[k].FieldNo = b;
+    if (document.ListEntries[k].FieldNo == a && a != b) {
+      document.ListEntries[k].FieldNo = b;
+      document.UnreadListFile.clear();
+    }
   }
 }
 
@@ -53,6 +57,7 @@ int ReplaceListItems(Document& document, std::int16_t n, const std::vector<std::
   if (excess > 0) return excess;
 
   DeleteListItems(document, n);
+  document.UnreadListFile.clear();
   for (const std::string& item : items) {
     ++document.ListEntryCount;
     ListEntry& entry = document.ListEntries[document.ListEntryCount];

@@ -1,6 +1,7 @@
 #pragma once
 // Keeping list entries attached to their fields when fields are deleted or moved, and
-// replacing one field's list.
+// replacing one field's list. Each of them that changes an entry changes the lists, so
+// that the next save writes the list file even when it was not read whole.
 
 #include <cstdint>
 #include <string>

@@ -18,10 +18,10 @@ DataFileWriter::~DataFileWriter() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-void DataFileWriter::Create(const std::string& path) {
+void DataFileWriter::Create(const std::string& path, const char* why_no_path) {
   path_ = path;
   if (path.empty()) {
-    Fail(descriptions::kNoFileName);
+    Fail(why_no_path);
     return;
   }
   fd_ = OpenNoWait(path, O_WRONLY | O_CREAT | O_TRUNC);

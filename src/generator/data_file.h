@@ -21,8 +21,9 @@ class DataFileWriter {
   DataFileWriter(const DataFileWriter&) = delete;
   DataFileWriter& operator=(const DataFileWriter&) = delete;
 
-  // Creates the file anew, replacing one of that name. An empty path creates nothing.
-  void Create(const std::string& path);
+  // Creates the file anew, replacing one of that name. An empty path creates nothing and
+  // fails with the reason given.
+  void Create(const std::string& path, const char* why_no_path);
 
   // Where the next text goes, and the room after it.
   char* End() { return buffer_.get() + used_; }

@@ -7,6 +7,7 @@
 #include <utility>
 #include <variant>
 
+#include "document/descriptions.h"
 #include "document/list_file.h"
 #include "generator/text_generators.h"
 #include "platform/date_serial.h"
@@ -42,10 +43,8 @@ void Store(Value& value, T x) {
 }  // namespace
 
 std::string DataFileName(const std::string& current_file) {
-  const auto first = current_file.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = current_file.find_last_not_of(' ');
-  return CompanionFileName(current_file.substr(first, last - first + 1), ".txt");
+  // Blanks are part of a name here: "orders.fld " trimmed would be another document's.
+  return CompanionFileName(current_file, ".txt");
 }
 
 void CountListItems(Document& document) {
@@ -124,7 +123,9 @@ std::size_t GenerationRun::MaxLength(const PreparedField& field) const {
 }
 
 void GenerationRun::OpenDataFile() {
-  writer_.Create(DataFileName(document_.CurrentFile));
+  const bool untitled = document_.CurrentFile.find_first_not_of(' ') == std::string::npos;
+  writer_.Create(DataFileName(document_.CurrentFile),
+                 untitled ? descriptions::kNoFileName : descriptions::kDataFileNeedsFldName);
   std::size_t length = 2 + static_cast<std::size_t>(field_count_);
   for (int i = 1; i <= field_count_; ++i) length += document_.Fields[i].FieldName.size();
   char* out = writer_.Reserve(length);

@@ -24,8 +24,8 @@
 
 namespace zelvane {
 
-// The document's path without blanks around it, ".fld" replaced by ".txt"; empty for an
-// untitled document.
+// The document's path with ".fld" replaced by ".txt"; empty for an untitled document
+// and for one without companion files.
 std::string DataFileName(const std::string& current_file);
 
 // Sets ItemCount of fields 1 to FieldCount: the number of list entries in use that

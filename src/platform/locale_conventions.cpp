@@ -29,7 +29,9 @@ void AppendLiteral(std::string& out, char c) {
 }
 
 // Translates a strftime format into our pattern letters; nothing for a conversion the
-// patterns have no field for (month names, week days, time zones, ...).
+// patterns have no field for (month names, week days, time zones, ...). A two-digit year
+// becomes four digits: dates span the years 100 to 9999, and "99" would read as 1999
+// whatever century it came from.
 std::optional<std::string> PatternFromStrftime(std::string_view format, std::string_view ampm_format,
                                                int depth = 0) {
   std::string out;
@@ -53,9 +55,9 @@ std::optional<std::string> PatternFromStrftime(std::string_view format, std::str
       case 'e': out += "d"; break;
       case 'm': out += unpadded ? "M" : "MM"; break;
       case 'Y': out += "yyyy"; break;
-      case 'y': out += "yy"; break;
+      case 'y': out += "yyyy"; break;
       case 'F': out += "yyyy-MM-dd"; break;
-      case 'D': out += "MM/dd/yy"; break;
+      case 'D': out += "MM/dd/yyyy"; break;
       case 'H': out += unpadded ? "H" : "HH"; break;
       case 'k': out += "H"; break;
       case 'I': out += unpadded ? "h" : "hh"; break;

@@ -1,16 +1,25 @@
 // The .fld and .lst files: their forms, their failures, reference round trips, and
 // saving that never destroys what was there.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
 #include "document/field_file.h"
 #include "document/file_io.h"
 #include "document/list_file.h"
+#include "document/list_store.h"
+#include "support/core/as_nobody.h"
 #include "support/core/temp_dir.h"
 
 namespace zelvane {
@@ -99,10 +108,11 @@ TEST(FieldFile, ReferenceFilesAndTheirListsLoadAndSaveBackByteForByte) {
   }
 }
 
-TEST(ListFile, CompanionNameNeverCutsIntoTheName) {
+// Any name made from another would be, or could become, the companion of some ".fld".
+TEST(ListFile, OnlyANameEndingInFldHasCompanionFiles) {
   const std::pair<const char*, const char*> cases[] = {
-      {"/d/A.FlD", "/d/A.lst"}, {"data", "data.lst"}, {".fld", ".fld.lst"}, {"a.fld ", "a.fld .lst"},
-      {"a.fldx", "a.fldx.lst"}, {"/d.fld/x", "/d.fld/x.lst"}};
+      {"/d/A.FlD", "/d/A.lst"}, {"/d/.fld", "/d/.lst"}, {"data", ""}, {".fld", ""}, {"a.fld ", ""},
+      {"a.fldx", ""}, {"/d.fld/x", ""}};
   for (const auto& [path, lst] : cases) EXPECT_EQ(CompanionFileName(path, ".lst"), lst) << path;
 }
 
@@ -130,8 +140,54 @@ TEST(ListFile, UntitledHasNoListFileAndDamageIsReported) {
   EXPECT_EQ(SaveLists(document).description, "No file name given");
   document.CurrentFile = folder.File("data.fld");
   WriteBytes(folder.File("data.lst"), "-3,\"x\"\r\n2,\"y\"\r\n\r\n");
-  EXPECT_EQ(LoadLists(document).description, kPastEnd);
+  EXPECT_EQ(LoadLists(document).description,
+            "The list file could not be read whole: " + kPastEnd +
+                ". 2 entries were read; saving leaves the list file as it is until you change a list, which then "
+                "writes only the lists shown");
   EXPECT_EQ(document.ListEntryCount, 2);
+}
+
+// What identifies a file's content without reading a large one whole: a save that
+// replaced it would change its inode.
+std::string Fingerprint(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return "<none>";
+  if (!S_ISREG(status.st_mode)) return "<other>";
+  return std::to_string(status.st_ino) + ":" + std::to_string(status.st_size) + ":" +
+         (status.st_size < (1 << 20) ? ReadBytes(path) : "");
+}
+
+// A list file that exists but was not read whole stays as it is through saves, and
+// changing a list is what writes it. A file over 256 MiB is read whole like any other.
+TEST(ListFile, OneNotReadWholeIsKeptUntilAListChanges) {
+  enum Setup { kDamaged, kFolder, kPipe, kLarge };
+  const std::tuple<Setup, std::string, const char*> cases[] = {
+      {kDamaged, kPastEnd + ". 2 entries were read", ""},
+      {kFolder, "Path names a folder, not a file. 0 entries were read", "Path names a folder, not a file"},
+      {kPipe, "Not a plain file: a pipe or a device cannot be read as one. 0 entries were read",
+       "No program is reading from this pipe or device"},
+      {kLarge, kNotWhole + ". 1 entry was read", ""},
+  };
+  for (const auto& [setup, warning, after_change] : cases) {
+    TempDir folder;
+    const std::string fld = folder.File("d.fld"), lst = folder.File("d.lst");
+    WriteBytes(fld, kHead + Lines(1, true));
+    if (setup == kDamaged) WriteBytes(lst, "1,\"a\"\r\n1,\"b\"\r\n1,");
+    if (setup == kFolder) fs::create_directory(lst);
+    if (setup == kPipe) ::mkfifo(lst.c_str(), 0600);
+    if (setup == kLarge) WriteBytes(lst, "1,\"a\"\r\n"), fs::resize_file(lst, (std::size_t{257} << 20));
+    const std::string before = Fingerprint(lst);
+    Document document;
+    ASSERT_TRUE(ReadFieldFile(document, fld));
+    EXPECT_EQ(LoadLists(document).description.substr(39, warning.size()), warning);
+    EXPECT_TRUE(WriteFieldFile(document, fld) && SaveLists(document));
+    SwapListFields(document, 7, 8);  // moves no entry
+    EXPECT_TRUE(SaveLists(document));
+    EXPECT_EQ(Fingerprint(lst), before) << warning;
+    ReplaceListItems(document, 1, {"new"});
+    EXPECT_EQ(SaveLists(document).description, after_change);
+    EXPECT_TRUE(*after_change || ReadBytes(lst) == "1,\"new\"\r\n");
+  }
 }
 
 // Every entry of the folder with the bytes of its regular files.
@@ -145,8 +201,10 @@ Entries Snapshot(const fs::path& folder) {
   return entries;
 }
 
+// A pipe or a device never hangs a load: the alarm ends a test that waits.
 TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
-  enum Setup { kNothing, kReadOnly, kFolder, kFileAsFolder };
+  enum Setup { kNothing, kReadOnly, kFolder, kFileAsFolder, kPipe };
+  const std::string kNotPlain = "Not a plain file: a pipe or a device cannot be read as one";
   // A path not starting with "/" lies in a fresh folder; "": that step is not tried.
   const std::tuple<const char*, Setup, const char*, const char*> cases[] = {
       {"f.fld", kReadOnly, "Permission denied", ""},
@@ -155,14 +213,19 @@ TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
       {"none/f.fld", kNothing, "Path not found", "Path not found"}, {"f.fld", kNothing, "", "File not found"},
       {"/proc/zelvane.fld", kNothing, "Path not found", "File not found"},
       {"/proc/version", kNothing, "Permission denied", ""}, {"/dev/full", kNothing, "Disk full", ""},
-      {"", kNothing, "No file name given", "No file name given"},
+      {"", kNothing, "No file name given", "No file name given"}, {"/dev/zero", kNothing, "", kNotPlain.c_str()},
+      {"f.fld", kPipe, "", kNotPlain.c_str()},
   };
+  ::alarm(20);
   for (const auto& [name, setup, save, load] : cases) {
     TempDir folder;
     if (setup == kReadOnly) WriteBytes(folder.File("f.fld"), "old");
     if (setup == kReadOnly) fs::permissions(folder.File("f.fld"), fs::perms::owner_read | fs::perms::group_read);
     if (setup == kFolder) fs::create_directory(folder.File("f.fld"));
     if (setup == kFileAsFolder) WriteBytes(folder.File("plain"), "keep");
+    // A writer that never writes: this process holds the pipe's other end.
+    const int writer = setup == kPipe && ::mkfifo(folder.File(name).c_str(), 0600) == 0
+                           ? ::open(folder.File(name).c_str(), O_RDWR) : -1;
     const std::string path = *name == '/' || *name == '\0' ? name : folder.File(name);
     const auto before = Snapshot(folder.path());
     Document document;
@@ -172,7 +235,9 @@ TEST(FileFailures, SaveAndLoadNameTheirCauseAndChangeNothing) {
     EXPECT_EQ(saved + " | " + loaded, std::string(save) + " | " + load) << path;
     EXPECT_EQ(Snapshot(folder.path()), before) << path;
     EXPECT_EQ(document.CurrentFile, "keep");
+    if (writer >= 0) ::close(writer);
   }
+  ::alarm(0);
 }
 
 TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
@@ -199,6 +264,79 @@ TEST(FileFailures, WriteFailingPartWayKeepsTheFormerFileItsModeAndTheLinkToIt) {
     EXPECT_EQ(Snapshot(folder.path()), (Entries{{"f.fld", expected}, {"link.fld", "<link>"}}));
     EXPECT_EQ(fs::status(folder.File("f.fld")).permissions(), mode);
   }
+}
+
+// Each target has one temporary name: a save killed part-way leaves one leftover, which
+// the next save of that target removes.
+TEST(FileFailures, ASaveKilledPartWayLeavesOneLeftoverThatTheNextSaveRemoves) {
+  Document document;
+  document.HeaderLine = std::string(5000, 'h');
+  for (const std::string& name : {std::string("f.fld"), std::string(250, 'n') + ".fld"}) {  // near the longest name
+    TempDir folder;
+    const std::string path = folder.File(name);
+    WriteBytes(path, "former");
+    for (int kill = 0; kill < 2; ++kill) {
+      const pid_t child = ::fork();
+      if (child == 0) {
+        ReplaceWriteFunction([](int fd, const void* data, std::size_t) -> ssize_t {
+          [[maybe_unused]] const ssize_t written = ::write(fd, data, 100);
+          ::raise(SIGKILL);
+          return -1;
+        });
+        WriteFieldFile(document, path);
+        ::_exit(0);
+      }
+      int status = 0;
+      ::waitpid(child, &status, 0);
+      EXPECT_TRUE(WIFSIGNALED(status));
+    }
+    EXPECT_EQ(Snapshot(folder.path()).size(), 2u);
+    EXPECT_EQ(ReadBytes(path), "former");
+    ASSERT_TRUE(WriteFieldFile(document, path));
+    EXPECT_EQ(Snapshot(folder.path()), (Entries{{name, FormatFieldFile(document)}}));
+  }
+}
+
+// As an ordinary user, in a folder everyone may write (no sticky bit): a file the user
+// may not write is refused, though its folder would let it be replaced; a file the user
+// may write in a folder the user may not is written in place; a list file the user may
+// not read is kept through saves.
+TEST(FileFailures, AnOrdinaryUserReplacesOnlyWhatItMayWrite) {
+  TempDir folder;
+  const auto file = [&](const char* name, const char* bytes, fs::perms mode) {
+    WriteBytes(folder.File(name), bytes);
+    fs::permissions(folder.File(name), mode);
+    return folder.File(name);
+  };
+  const auto all_read = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const auto all_write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(folder.path(), fs::perms::all);
+  fs::create_directory(folder.File("locked"));
+  const std::string theirs = file("theirs.fld", "theirs", all_read | fs::perms::owner_write),
+                    mine = file("locked/mine.fld", "mine", all_read | all_write),
+                    lists = file("lists.fld", (kHead + Lines(1, true)).c_str(), all_read | all_write),
+                    hidden = file("lists.lst", "1,\"x\"\r\n", fs::perms::owner_read | fs::perms::owner_write);
+  const auto result = testing::AsNobody([&] {
+    Document document;
+    std::string said;
+    // One step at a time: the operands of + run in no fixed order.
+    for (const auto& step : std::initializer_list<std::function<Outcome()>>{
+             [&] { return WriteFieldFile(document, theirs); }, [&] { return WriteFieldFile(document, mine); },
+             [&] { return WriteFieldFile(document, folder.File("locked/new.fld")); },
+             [&] { return ReadFieldFile(document, lists); }, [&] { return LoadLists(document); },
+             [&] { return WriteFieldFile(document, lists); }, [&] { return SaveLists(document); },
+             [&] { ReplaceListItems(document, 1, {"y"}); return SaveLists(document); }}) {
+      said += step().description.substr(0, 77) + "|";
+    }
+    return said;
+  });
+  if (!result) GTEST_SKIP() << "needs root to become the user nobody";
+  EXPECT_EQ(*result, "Permission denied||Permission denied||The list file could not be read whole: Permission denied. 0 "
+                     "entries were read|||Permission denied|");
+  EXPECT_EQ(ReadBytes(theirs) + ReadBytes(hidden), "theirs1,\"x\"\r\n");
+  EXPECT_EQ(ReadBytes(mine), FormatFieldFile(Document{}));
+  EXPECT_EQ(fs::status(mine).permissions(), all_read | all_write);  // written in place
+  EXPECT_EQ(Snapshot(folder.File("locked")).size(), 1u);
 }
 
 }  // namespace

@@ -42,14 +42,15 @@ TEST(ResetFieldFile, BlanksSavedMembersAndEntriesInUseOnly) {
   for (FieldDef& field : document.Fields) field = {"f", "Phone", 5, "s", 2, std::string("v"), 3};
   Fill(document, "4a 5b 6c");
   document.ListEntryCount = 2;
-  std::tie(document.HelpTopic, document.ListFile, document.CurrentFile, document.HeaderLine) =
-      std::tuple("Phone", "x.lst", "x.fld", "other");
+  std::tie(document.HelpTopic, document.ListFile, document.CurrentFile, document.HeaderLine, document.UnreadListFile) =
+      std::tuple("Phone", "x.lst", "x.fld", "other", "x.lst");
   document.NoOfItems = document.FieldCount = document.CurrentRecord = 9;
 
   ResetFieldFile(document);
 
   EXPECT_EQ(FormatFieldFile(document), "100\r\nFieldName,Type,Size,StartString,LinksTo\r\n\"\",\"\",0,\"\",0\r\n");
-  EXPECT_EQ(document.HelpTopic + document.ListFile + document.CurrentFile + std::to_string(document.CurrentRecord),
+  EXPECT_EQ(document.HelpTopic + document.ListFile + document.CurrentFile + std::to_string(document.CurrentRecord) +
+                document.UnreadListFile,
             "Phonex.lst1");
   for (const FieldDef& field : document.Fields) EXPECT_EQ(Text(field), "||0||0|v|3");
   document.ListEntryCount = 3;
@@ -85,6 +86,7 @@ TEST(ListStore, OperationsKeepStoreOrder) {
       {"2a 3b 2c 5d", [](Document& d) { SwapListFields(d, 7, 2); }, "7a 3b 7c 5d"},
       {"2a 3b 2c 5d", [](Document& d) { SwapListFields(d, 2, 2); }, "2a 3b 2c 5d"},
       {"2a 3b 2c 5d", [](Document& d) { RenumberListField(d, 3, 2); }, "2a 2b 2c 5d"},  // merged in store order
+      {"2a 3b 2c 5d", [](Document& d) { RenumberListField(d, 7, 2); RenumberListField(d, 2, 2); }, "2a 3b 2c 5d"},
       // Field 2 of 5 deleted.
       {"1a 2b 3c 5d 3e 2f",
        [](Document& d) {
@@ -96,8 +98,11 @@ TEST(ListStore, OperationsKeepStoreOrder) {
   for (const auto& [store, operation, expected] : cases) {
     Document document;
     Fill(document, store);
+    document.UnreadListFile = "x.lst";
     operation(document);
     EXPECT_EQ(StoreText(document), expected) << store;
+    // Only a change of the lists lets a save replace a list file not read whole.
+    EXPECT_EQ(document.UnreadListFile.empty(), std::string(expected) != store) << expected;
   }
 }
 
@@ -115,7 +120,9 @@ TEST(ListStore, ReplaceListItemsAppendsWhenTheStoreHasRoom) {
     for (int k = 0; k < padding; ++k) pad += "9p ";
     Document document;
     Fill(document, pad + "2a 4b 2c 5d");
+    document.UnreadListFile = "x.lst";
     EXPECT_EQ(ReplaceListItems(document, 2, items), excess) << padding << " + " << items.size();
+    EXPECT_EQ(document.UnreadListFile.empty(), excess == 0);
     EXPECT_EQ(StoreText(document), pad + expected) << padding << " + " << items.size();
   }
 }

@@ -2,14 +2,18 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "document/field_file.h"
+#include "document/list_file.h"
 #include "generator/engine.h"
 #include "generator/generation_run.h"
 #include "support/core/temp_dir.h"
@@ -40,10 +44,10 @@ Engine MakeEngine(std::vector<float> script) {
 constexpr float K = RandomSource::kLargest;
 
 // Runs the document into a data file, replacing one that was there, and returns the file.
-// Blanks around the document's name are dropped and its extension is replaced in any case.
+// The extension is replaced in any case.
 std::string RunToFile(Document& document, Engine& engine) {
   TempDir dir;
-  document.CurrentFile = "  " + dir.File("orders.FlD") + "  ";
+  document.CurrentFile = dir.File("orders.FlD");
   testing::WriteBytes(dir.File("orders.txt"), std::string(5000, '#'));
   const Outcome outcome = GenerateDataFile(document, engine);
   EXPECT_TRUE(outcome.ok) << outcome.description;
@@ -120,9 +124,12 @@ TEST(CountListItems, CountsEntriesInUseOfFieldsInUse) {
 // Every line is still generated when nothing can be written: values drawn, kept in the
 // fields, the list pick moved. The file size limit makes a write fail part-way, even for root.
 TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
-  enum Setup { kNothing, kFolderAsTheFile, kFullDisk, kSizeLimit };
+  enum Setup { kNothing, kFolderAsTheFile, kFullDisk, kSizeLimit, kPipe };
   const std::tuple<const char*, Setup, const char*> cases[] = {
       {"  ", kNothing, "No file name"}, {"missing/orders.fld", kNothing, "could not be created: Path not found"},
+      {"orders", kNothing, "A data file is made only for a document whose name ends in .fld"},
+      {"orders.fld ", kNothing, "A data file is made only"},
+      {"orders.fld", kPipe, "could not be created: No program is reading from this pipe or device"},
       {"orders.fld", kFolderAsTheFile, "could not be created: Path names a folder"},
       {"orders.fld", kFullDisk, "failed: Disk full"}, {"orders.fld", kSizeLimit, "failed: File too large"},
   };
@@ -132,6 +139,7 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
         {{"N", "Counting Numbers"}, {"R", "Random Integer", 10}, {"M", "From File"}}, 3, {{3, "a"}, {3, "b"}});
     if (setup == kFolderAsTheFile) std::filesystem::create_directory(dir.File("orders.txt"));
     if (setup == kFullDisk) std::filesystem::create_symlink("/dev/full", dir.File("orders.txt"));
+    if (setup == kPipe) ::mkfifo(dir.File("orders.txt").c_str(), 0600);
     document.CurrentFile = file[0] == ' ' ? file : dir.File(file);
     Engine engine = MakeEngine({0, 0, 0, 0, K, K});
     rlimit saved{};
@@ -148,6 +156,36 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
                          std::get<std::string>(document.Fields[3].CurrentValue), engine.CurrentLine),
               std::tuple(6u, 10, "b", 4));
   }
+}
+
+// A document named without ".fld" has no companion files: it reads, writes and generates
+// none, so "orders" beside "orders.fld" never touches the latter's list or data file.
+TEST(GenerateDataFile, ADocumentNamedWithoutFldTouchesNoOtherDocumentsFiles) {
+  TempDir dir;
+  const auto listing = [&] {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      files[entry.path().filename()] = testing::ReadBytes(entry.path());
+    }
+    return files;
+  };
+  std::string said;
+  for (const char* name : {"orders.fld", "orders", "orders.fld"}) {
+    Document document = MakeDocument({{name, "Counting Numbers"}}, 1, {{1, name}});
+    document.CurrentFile = dir.File(name);
+    auto before = listing();
+    before.erase(name);
+    said += WriteFieldFile(document, document.CurrentFile).description + "|" + SaveLists(document).description.substr(0, 40);
+    Engine engine = MakeEngine({});
+    said += "|" + GenerateDataFile(document, engine).description.substr(0, 40);
+    Document reopened;
+    EXPECT_TRUE(ReadFieldFile(reopened, document.CurrentFile) && LoadLists(reopened));
+    said += "|" + std::to_string(reopened.ListEntryCount) + "\n";
+    auto after = listing();
+    EXPECT_EQ(after.erase(name), 1u);
+    EXPECT_TRUE(after == before || before.empty()) << name;  // the second orders.fld writes the same bytes
+  }
+  EXPECT_EQ(said, "|||1\n|Lists are kept only for a document whose|A data file is made only for a document |0\n|||1\n");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <csignal>
+
 #include <QApplication>
 
 #include "document/document.h"
@@ -6,6 +8,8 @@
 #include "ui/platform/program_icon.h"
 
 int main(int argc, char** argv) {
+  // A pipe whose reader went away fails the write, reported like any other failure.
+  std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvane"));
   QApplication::setWindowIcon(zelvane::ui::ProgramIcon());

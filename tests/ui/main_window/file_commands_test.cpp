@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, FileCommandsKeepTheDocumentAndItsPathThroughCancelsAndFai
   EXPECT_EQ(ReadBytes(bad), bad_bytes);
   EXPECT_FALSE(fs::exists(dir.File("bad.lst")));
   EXPECT_EQ(ReadBytes(good), kHeadLines + "\"Edited\",\"Random Text\",10,\"\",0\r\n" + colour);
-  EXPECT_EQ(ReadBytes(dir.File("doc.lst")), "2,\"red\"\r\n");
+  EXPECT_EQ(ReadBytes(dir.File("doc.lst")), "2,\"red\"\r\n2,");  // not read whole: kept
 }
 
 TEST_F(MainWindowTest, NumberOfDataItemsReadsTheLeadingNumber) {
