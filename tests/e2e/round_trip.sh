@@ -2,7 +2,7 @@
 # A whole session as a person has it, through the keyboard only: build a three-field
 # document (a date, a "From File" field with its list, a date linked to the first),
 # save it into a folder whose name has a blank, quit, start again, open it, generate
-# 1,000 lines and check the data file line by line against each type's rules.
+# 1,000 lines and check the data file's form and the shape of each column.
 # Usage: round_trip.sh <zelvane binary> <artifacts folder>
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"

@@ -65,19 +65,6 @@ TEST(DateSerial, AddingDaysKeepsTheTimeOfDayAcrossDayZero) {
   }
 }
 
-TEST(DateSerial, AddingMinutesRunsForwardThroughMidnightAndDayZero) {
-  struct Case { double from; std::int64_t minutes; std::optional<CivilDateTime> to; };
-  const Case cases[] = {
-      {(23 * 60 + 59) / 1440.0, 15, Civil(1899, 12, 31, 0, 14)}, {-1.75, 480, Civil(1899, 12, 30, 2)},
-      {8 / 24.0, -8 * 60 - 1, Civil(1899, 12, 29, 23, 59)}, {2958465.5, 12 * 60, {}},
-      {8 / 24.0, std::numeric_limits<std::int64_t>::max(), {}},
-  };
-  for (const Case& c : cases) {
-    const auto date = AddMinutes(DateSerial{c.from}, c.minutes);
-    EXPECT_EQ(date ? BreakDown(*date) : std::nullopt, c.to) << c.from << " + " << c.minutes;
-  }
-}
-
 TEST(DateSerial, MinutesBetweenCountsMinuteBoundariesCrossed) {
   const double minute = 1.0 / 1440.0, second = minute / 60.0;
   struct Case { double from, to; std::int64_t minutes; };
