@@ -13,9 +13,11 @@ import csv
 import re
 import sys
 
-CLOCK = r"\d{1,2}:\d\d:\d\d [AP]M"
-NUMBERS = {"Counting Numbers": r"[1-9]\d*", "Random Integer": r"-?\d+",
-           "Random Double": r"-?\d+(\.\d\d?)?"}
+CLOCK = r"[1-9]\d?:\d\d:\d\d [AP]M"
+DATE = r"[1-9]\d?/[1-9]\d?/\d{4}"
+WHOLE = r"-?(0|[1-9]\d*)"
+NUMBERS = {"Counting Numbers": r"[1-9]\d*", "Random Integer": WHOLE,
+           "Random Double": WHOLE + r"(\.\d?[1-9])?"}
 
 
 def rows(path):
@@ -31,8 +33,8 @@ def shape(type_name, start, items, last):
         return r"(?: (?!-)|(?=-))%s " % NUMBERS[type_name] if last else NUMBERS[type_name]
     return {
         "Random Text": (s or "[A-Z]") + "[a-z]*",
-        "Random Currency": s + r"-?\d*\.\d\d",
-        "Random Date": r"(\d{1,2}/\d{1,2}/\d{4}( %s)?|%s)?" % (CLOCK, CLOCK),
+        "Random Currency": s + r"-?([1-9]\d*)?\.\d\d",
+        "Random Date": r"(%s( %s)?|%s)?" % (DATE, CLOCK, CLOCK),
         "Random Time": r"(\d\d:\d\d)?",
         "From File": "(%s)?" % "|".join(s + re.escape(item) for item in items),
         "Street": r"[1-9]\d{0,2} [A-Z][a-z]* (St|Ave|Rd|Close|Cres|Bld)",
@@ -48,7 +50,7 @@ def main():
     items_count, fields = int(document[0][0]), document[2:]
     lists = rows(fld[:-4] + ".lst")
     patterns = []
-    for number, (name, type_name, size, start, links_to) in enumerate(fields, 1):
+    for number, (_, type_name, _, start, _) in enumerate(fields, 1):
         items = [item for n, item in lists if int(n) == number]
         patterns.append(re.compile(shape(type_name, start, items, number == len(fields))))
     data = open(fld[:-4] + ".txt", "rb").read().decode("latin-1")
@@ -64,12 +66,13 @@ def main():
         columns = line.split(",")
         if len(columns) != max(len(fields), 1):
             failures.append("line %d has %d columns" % (line_no, len(columns)))
-        failures += ["line %d, field %s (%s): %r" % (line_no, field[0], field[1], text)
-                     for field, text, pattern in zip(fields, columns, patterns) if not pattern.fullmatch(text)]
+        for field, text, pattern in zip(fields, columns, patterns):
+            if not pattern.fullmatch(text):
+                failures.append("line %d, field %s (%s): %r" % (line_no, field[0], field[1], text))
     for failure in failures[:20]:
         print(failure, file=sys.stderr)
     if not failures:
-        print("%s: %d lines of %d fields have their shape" % (fld[:-4] + ".txt", len(lines) - 1, len(fields)))
+        print("%d lines of %d fields have their shape" % (len(lines) - 1, len(fields)))
     return 1 if failures else 0
 
 
