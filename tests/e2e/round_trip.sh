@@ -82,7 +82,7 @@ e2e_key Return
 e2e_wait_active "^Task Completed\$" 30
 e2e_key Return
 e2e_wait_active "^Zelvane - orders\.fld\$"
-e2e_expect_file "$fld" "1000\r\n$fields"  # the reopened document, saved with the new number of lines
+e2e_expect_file "$fld" "1000\r\n$fields"  # the reopened document, saved with its new line count
 e2e_check_data_file "$fld"
 
 # Ctrl+X acts from a text box too, where it would otherwise cut text.

@@ -101,8 +101,9 @@ TEST(TextGenerators, DrawByDraw) {
   const std::vector<Case> cases = {
       // A blank is a start string; size 6 draws no length; length 1 still gives five; the
       // length is drawn first.
-      {RandomText, " ", 2, {0, K}, " az"}, {RandomText, "", 6, std::vector<float>(7, 0), "Aaaaaaa"},
-      {RandomText, "", 7, {0, K, K, K, K, K}, "Zzuzz"}, {RandomText, "", 7, {K, 0, 0, 0, 0, 0, K, K}, "Aaaaazz"},
+      {RandomText, " ", 2, {0, K}, " az"}, {RandomText, "", 7, {0, K, K, K, K, K}, "Zzuzz"},
+      {RandomText, "", 7, {K, 0, 0, 0, 0, 0, K, K}, "Aaaaazz"},
+      {RandomText, "", 6, std::vector<float>(7, 0), "Aaaaaaa"},
       {RandomText, "id", 8, {Pick(6, 8), 0, 0, K, 0, 0, K}, "idaauaaz"},
       // A length past 16 bits counts as 0; no 16-bit wrap of a negative size to 32767.
       {RandomText, "", 40000, {Pick(32768, 40000), 0, 0, 0, 0, 0}, "Aaaaa"},
