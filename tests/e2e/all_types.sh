@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Opens a document that uses all twelve data types, a misspelt type, list fields linked
 # before and after their partner and dates linked to a date, a number and themselves;
-# sets 1,000 lines with Ctrl+I, generates with Ctrl+G and checks every line. File > New
-# then saves the named document without a question, keeping its lists in store order.
+# sets 1,000 lines with Ctrl+I, generates with Ctrl+G and checks the shape of every line.
+# File > New then saves the named document without a question, keeping its lists in store order.
 # Usage: all_types.sh <zelvane binary> <artifacts folder>
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$@"

@@ -74,6 +74,9 @@ TEST(GenerateDataFile, WritesHeaderAndLines) {
       {{{"D", "Random Date", 10, "", 2}, {"N", "Counting Numbers"}}, 2, {0, 0},
        "D,N\r\n12/31/1899, 1 \r\n1/1/1900, 2 \r\n"},
       {{{"N", "Counting Numbers"}, {"D", "Random Date", 1, "", 1}}, 2, {0, 0}, "N,D\r\n1,1/1/1900\r\n2,1/2/1900\r\n"},
+      // A time in the last column, read while its text is still only in the output.
+      {{{"D", "Random Date", 1, "", 2}, {"T", "Random Time", 15, "8:00"}}, 2, {0, 0, 0, 0},
+       "D,T\r\n12/31/1899,08:15\r\n12/31/1899 8:15:00 AM,08:15\r\n"},
       {{{"T", "Random Time", 15, "8:00"}, {"D", "Random Date", 1, "", 1}}, 1, {0, 0},
        "T,D\r\n08:15,12/31/1899 8:15:00 AM\r\n"},
       // Links out of range, to a text that is no date, to a number beyond the dates: no draw.

@@ -47,8 +47,12 @@ TEST(NumericGenerators, DatesDrawDayMonthYearOrAddDaysToTheirLink) {
       {0, 5, {0, 0, K}, {2005, 1, 1}}, {29, 1, {0, 0, 0}, {1930, 1, 1}}, {98, 5, {0, 0, K}, {103, 1, 1}},
       {32767, 10, {0, 0, 0}, {2000, 1, 1}}, {1998, kMax32, {0, 0, K}, {2000, 1, 1}},  // past 16 bits: year 0
       {9990, 20, {0, 0, K}, {}}, {-200, 5, {0, 0, 0}, {}},                                // no date: day 0
+      // A base with a time of day keeps it, also across day 0 where the fraction counts forward.
       {1998, -5, {K}, {2024, 1, 11}, 3, 45306}, {1998, 2, {K}, {1899, 12, 31, 6}, 3, -1.25},
-      {1998, 1, {0}, {}, 3, 2958465}, {1998, kMax32, {K}, {}, 3, 45306},
+      {1998, 1, {0}, {1899, 12, 30, 6}, 3, -1.25}, {1998, -5, {K}, {1899, 12, 27, 6}, 3, 1.25},
+      {1998, 1, {0}, {9999, 12, 31}, 3, 2958464}, {1998, 1, {0}, {}, 3, 2958465},
+      {1998, 1, {0}, {}, 3, 2958465.5}, {1998, -5, {0.5f}, {}, 3, -657433.5},
+      {1998, kMax32, {K}, {}, 3, 45306}, {1998, kMax32, {K}, {}, 3, 0.5},
   };
   for (const Case& c : cases) {
     RandomSource random = RandomSource::Scripted(c.script);
@@ -98,9 +102,11 @@ TEST(TextGenerators, DrawByDraw) {
   std::vector<float> longest(1 + 32767, 0.0f);  // the top of the 16-bit counts
   longest[0] = Pick(32767, 40000);
   const std::vector<Case> cases = {
-      // A blank is a start string; length 1 still gives five; the length is drawn first.
+      // A blank is a start string; size 6 draws no length; length 1 still gives five; the
+      // length is drawn first.
       {RandomText, " ", 2, {0, K}, " az"}, {RandomText, "", 7, {0, K, K, K, K, K}, "Zzuzz"},
       {RandomText, "", 7, {K, 0, 0, 0, 0, 0, K, K}, "Aaaaazz"},
+      {RandomText, "", 6, std::vector<float>(7, 0), "Aaaaaaa"},
       {RandomText, "id", 8, {Pick(6, 8), 0, 0, K, 0, 0, K}, "idaauaaz"},
       // A length past 16 bits counts as 0; no 16-bit wrap of a negative size to 32767.
       {RandomText, "", 40000, {Pick(32768, 40000), 0, 0, 0, 0, 0}, "Aaaaa"},

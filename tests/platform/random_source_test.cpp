@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace zelvane {
 namespace {
@@ -42,14 +41,6 @@ TEST(RandomSource, WholeNumberChoiceEqualsTheRuleForEveryDraw) {
       ASSERT_EQ(RandomSource::ChoiceOf(bits, n), static_cast<int>(std::floor(r * n + 1.0))) << bits << " of " << n;
     }
   }
-}
-
-TEST(RandomSource, ScriptedSourceReturnsItsValuesThenRefuses) {
-  RandomSource random = RandomSource::Scripted({0.0f, RandomSource::kLargest});
-  random.SeedFromClock();  // keeps the script
-  EXPECT_EQ(random.Next(), 0.0f);
-  EXPECT_EQ(random.Next(), RandomSource::kLargest);
-  EXPECT_THROW(random.Next(), std::out_of_range);
 }
 
 }  // namespace
