@@ -16,6 +16,11 @@ namespace zelvane::ui {
 // Installs the rules above for the whole application, once; later calls do nothing.
 void InstallKeyboardQueue();
 
+// The window that keys arriving at the given window (nullptr: one that is gone) belong
+// to: the open modal window above it, or, when it is hidden, the one that was active
+// last; nullptr when they belong where they arrived.
+QWidget* WindowForKeys(const QWidget* arrived);
+
 // Whether a modal window other than this one (or one it belongs to) is open: keys and
 // commands of the window wait.
 bool BlockedByModal(const QWidget* window);
