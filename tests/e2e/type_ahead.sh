@@ -37,6 +37,11 @@ e2e_type_ahead alt+y "=$docs/d.fld" Return alt+x
 e2e_wait_end
 e2e_expect_file "$docs/d.fld" "$header"'"Draft","",0,"",0\r\n'
 
+# Exit and No at once: No answers the save question, nothing runs behind it.
+e2e_start
+e2e_type_ahead =Gone alt+x alt+n
+e2e_wait_end
+
 # A close request to the main window while its save dialog is open changes nothing.
 e2e_start
 e2e_type_ahead =Kept alt+s
