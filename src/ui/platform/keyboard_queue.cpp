@@ -74,6 +74,10 @@ bool KeyboardQueue::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyRelease:
+      NoteKeyHandled(*static_cast<QKeyEvent*>(event));
+      return false;
     case QEvent::Shortcut: {
       // An access key clicks at once; the pressed look is not worth acting late for.
       auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -107,6 +111,9 @@ QWidget* KeyboardQueue::KeyWindow(const QWidget* arrived) const {
 }
 
 bool KeyboardQueue::KeyPress(QWidget* receiver, QKeyEvent* key) {
+  NoteKeyHandled(*key);
+  // A keystroke the program queued for itself comes before the keys typed after it.
+  if (key->spontaneous()) QCoreApplication::sendPostedEvents(nullptr, QEvent::KeyPress);
   if (AnswerMessageBox(receiver, *key)) return true;
   // No access key took it: an Alt+letter types nothing.
   return IsAltLetter(*key);

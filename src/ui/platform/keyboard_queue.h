@@ -5,7 +5,8 @@
 //   the keys typed meanwhile), and an Alt+letter that is no access key types nothing;
 // - a key that reaches a window beneath the open modal one, because the window
 //   manager has not moved the focus yet, or a window that has just closed, goes to
-//   the window the keyboard now belongs to;
+//   the window the keyboard now belongs to (see x11_key_relay.h);
+// - a keystroke the program queued for itself comes before the keys typed after it;
 // - while a modal window is open, the windows beneath it are not closed under it: not
 //   by the window manager, nor the window whose command opened it.
 

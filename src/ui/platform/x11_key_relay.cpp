@@ -2,10 +2,13 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <xcb/xcb.h>
@@ -18,8 +21,10 @@ namespace {
 
 // Marks the held keys that the relay sends back to the program.
 constexpr std::uint8_t kRelayed = 0x5a;
+// A key Qt drops is never seen handled; the next one goes on after this long.
+constexpr int kHandledLimitMs = 200;
 // Without a window manager the focus may never come: the keys then go on regardless.
-constexpr int kHoldLimitMs = 1000;
+constexpr int kFocusLimitMs = 1000;
 
 class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
  public:
@@ -40,21 +45,36 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
     // A press and a release have the same layout.
     const auto& key = *static_cast<const xcb_key_press_event_t*>(message);
     const bool relayed = (generic->response_type & 0x80) != 0 && key.pad0 == kRelayed;
-    if (relayed && in_flight_ > 0) --in_flight_;
-    // Once one key is held, the keys after it wait behind it.
-    const bool waiting = !relayed && (!held_.empty() || in_flight_ > 0);
-    if (!waiting && !Misdirected(key)) return false;
-    if (held_.empty() && in_flight_ == 0) holding_.start();
-    if (relayed) {
-      held_.insert(held_.begin() + static_cast<std::ptrdiff_t>(requeued_++), key);
-    } else {
-      held_.push_back(key);
+    if (relayed) in_flight_ = false;
+    // A key waits behind the keys before it, and for its window to have the focus.
+    const bool behind = !relayed && (!held_.empty() || in_flight_ || Unhandled());
+    if (behind || Misdirected(key)) {
+      if (relayed) {
+        held_.push_front(key);
+      } else {
+        held_.push_back(key);
+      }
+      if (!retry_.isActive()) retry_.start();
+      waiting_.start();
+      return true;
     }
-    if (!retry_.isActive()) retry_.start();
-    return true;
+    unhandled_ = key;
+    unhandled_.response_type = static_cast<std::uint8_t>(kind);
+    handling_.start();
+    return false;
+  }
+
+  void Handled(const QKeyEvent& event) {
+    const bool press = event.type() != QEvent::KeyRelease;
+    if (unhandled_.response_type != 0 && event.nativeScanCode() == unhandled_.detail &&
+        press == (unhandled_.response_type == XCB_KEY_PRESS)) {
+      unhandled_.response_type = 0;
+    }
   }
 
  private:
+  bool Unhandled() const { return unhandled_.response_type != 0 && handling_.elapsed() < kHandledLimitMs; }
+
   // The window Qt hands a key to: the one it last saw take the focus, else the one
   // the key arrived at.
   QWidget* Receiver(const xcb_key_press_event_t& key) const {
@@ -75,47 +95,55 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
     if (window != nullptr && !BlockedByModal(window)) focus_ = focus.event;
   }
 
+  // Sends the first held key back to the program, once the key before it has been
+  // handled and Qt would hand it to the window it belongs to.
   void Release() {
-    const bool overdue = holding_.elapsed() > kHoldLimitMs;
-    if (held_.empty() || (in_flight_ > 0 && !overdue)) {
-      if (held_.empty() && in_flight_ == 0) retry_.stop();
+    if (held_.empty()) {
+      retry_.stop();
       return;
     }
-    QWidget* target = WindowForKeys(nullptr);
+    if (in_flight_ || Unhandled()) return;
+    xcb_key_press_event_t key = held_.front();
+    QWidget* receiver = Receiver(key);
+    QWidget* target = WindowForKeys(receiver);
+    if (target == nullptr) target = receiver;
     if (target == nullptr) {
-      held_.clear();
+      held_.pop_front();  // no window of the program is left for it
       return;
     }
     const auto window = static_cast<xcb_window_t>(target->winId());
-    if (focus_ != window && !overdue) return;
-    for (xcb_key_press_event_t key : held_) {
-      key.event = window;
-      key.child = XCB_NONE;
-      key.pad0 = kRelayed;
-      xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&key));
-    }
+    if (Misdirected(key) && focus_ != window && waiting_.elapsed() < kFocusLimitMs) return;
+    held_.pop_front();
+    key.event = window;
+    key.child = XCB_NONE;
+    key.pad0 = kRelayed;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&key));
     xcb_flush(connection_);
-    in_flight_ = static_cast<int>(held_.size());
-    held_.clear();
-    requeued_ = 0;
-    holding_.start();
+    in_flight_ = true;
   }
 
   xcb_connection_t* connection_;
   xcb_window_t focus_ = XCB_NONE;
   std::deque<xcb_key_press_event_t> held_;
-  std::size_t requeued_ = 0;  // relayed keys that came back misdirected, at the front
-  int in_flight_ = 0;         // relayed keys not back yet
+  bool in_flight_ = false;                // a held key sent back and not read yet
+  xcb_key_press_event_t unhandled_ = {};  // the last key handed to Qt, until handled
+  QElapsedTimer handling_, waiting_;
   QTimer retry_;
-  QElapsedTimer holding_;
 };
+
+QPointer<X11KeyRelay> relay;
 
 }  // namespace
 
 void InstallX11KeyRelay(QObject* parent) {
   const auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  if (x11 == nullptr || x11->connection() == nullptr) return;
-  qGuiApp->installNativeEventFilter(new X11KeyRelay(parent, x11->connection()));
+  if (relay != nullptr || x11 == nullptr || x11->connection() == nullptr) return;
+  relay = new X11KeyRelay(parent, x11->connection());
+  qGuiApp->installNativeEventFilter(relay);
+}
+
+void NoteKeyHandled(const QKeyEvent& key) {
+  if (relay != nullptr) relay->Handled(key);
 }
 
 }  // namespace zelvane::ui
