@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "generator/engine.h"
 #include "ui/main_window/frm_zelvane.h"
+#include "ui/platform/keyboard_queue.h"
 #include "ui/platform/program_icon.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvane"));
   QApplication::setWindowIcon(zelvane::ui::ProgramIcon());
+  zelvane::ui::InstallKeyboardQueue();
   // The document and the engine outlive every window: the help and About windows may
   // stay open after the main window has closed.
   zelvane::Document document;

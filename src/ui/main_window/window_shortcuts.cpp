@@ -6,6 +6,8 @@
 #include <QKeySequence>
 #include <QWidget>
 
+#include "ui/platform/keyboard_queue.h"
+
 namespace zelvane::ui {
 
 WindowShortcutFilter::WindowShortcutFilter(QWidget* window) : QObject(window), window_(window) {
@@ -20,7 +22,8 @@ bool WindowShortcutFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride || window_ == nullptr || !watched->isWidgetType()) {
     return false;
   }
-  if (static_cast<QWidget*>(watched)->window() != window_) return false;
+  // Beneath a modal window the key belongs to that window, not to these shortcuts.
+  if (static_cast<QWidget*>(watched)->window() != window_ || BlockedByModal(window_)) return false;
 
   const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
   const auto actions = window_->actions();

@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 
@@ -49,26 +51,73 @@ QWidget* DialogParent() {
   return QApplication::activeWindow();
 }
 
+// A dialog over its parent window, on the heap: should the parent be destroyed while
+// the dialog's event loop runs, it takes the dialog with it, and nothing deletes it twice.
+template <typename Dialog>
+class OwnedDialog {
+ public:
+  OwnedDialog() : dialog_(new Dialog(DialogParent())) {}
+  ~OwnedDialog() { delete dialog_.data(); }
+  OwnedDialog(const OwnedDialog&) = delete;
+  OwnedDialog& operator=(const OwnedDialog&) = delete;
+  Dialog* operator->() const { return dialog_.data(); }
+  // Runs the dialog; false when it was not accepted or no longer exists.
+  bool Accepted() {
+    const int result = dialog_->exec();
+    return dialog_ != nullptr && result == QDialog::Accepted;
+  }
+  bool Exists() const { return dialog_ != nullptr; }
+
+ private:
+  QPointer<Dialog> dialog_;
+};
+
+// Qt reads a double quote in the typed name as the start of a list of quoted names and
+// keeps a part of it; a name typed with a quote is taken as typed instead.
+class FileDialog final : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = name != nullptr ? name->text() : QString();
+    if (!typed.contains(QLatin1Char('"'))) return QFileDialog::accept();
+    const QString path = directory().absoluteFilePath(typed);
+    if (QFileInfo(path).isDir()) {
+      setDirectory(path);
+      return;
+    }
+    typed_path_ = path;
+    QDialog::accept();
+  }
+  QStringList Chosen() const { return typed_path_.isEmpty() ? selectedFiles() : QStringList{typed_path_}; }
+
+ private:
+  QString typed_path_;
+};
+
 class QtDialogs final : public DialogService {
  public:
   Answer MessageBox(const MessageBoxRequest& request) override {
-    QMessageBox box(DialogParent());
-    box.setWindowTitle(EffectiveTitle(request.title));
-    box.setText(request.prompt);
-    box.setTextFormat(Qt::PlainText);
-    box.setIcon(ToQtIcon(request.icon));
+    OwnedDialog<QMessageBox> box;
+    box->setWindowTitle(EffectiveTitle(request.title));
+    box->setText(request.prompt);
+    box->setTextFormat(Qt::PlainText);
+    box->setIcon(ToQtIcon(request.icon));
     const std::vector<ButtonChoice> set = ButtonSet(request.buttons);
     std::vector<QPushButton*> pushes;
-    for (const ButtonChoice& choice : set) pushes.push_back(box.addButton(choice.qt));
+    for (const ButtonChoice& choice : set) pushes.push_back(box->addButton(choice.qt));
     const std::size_t default_index =
         request.default_button >= 1 && static_cast<std::size_t>(request.default_button) <= set.size()
             ? static_cast<std::size_t>(request.default_button - 1)
             : 0;
-    box.setDefaultButton(pushes[default_index]);
+    box->setDefaultButton(pushes[default_index]);
     // Esc and the close box: Cancel where there is one, else the last button (No or Ok).
-    box.setEscapeButton(pushes.back());
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
+    box->setEscapeButton(pushes.back());
+    box.Accepted();
+    // Gone with its parent: the answer of Esc.
+    if (!box.Exists()) return set.back().answer;
+    QAbstractButton* clicked = box->clickedButton();
     for (std::size_t i = 0; i < set.size(); ++i) {
       if (clicked == pushes[i]) return set[i].answer;
     }
@@ -76,13 +125,13 @@ class QtDialogs final : public DialogService {
   }
 
   QString InputBox(const QString& prompt, const QString& title, const QString& default_text) override {
-    QInputDialog dialog(DialogParent());
-    dialog.setWindowTitle(EffectiveTitle(title));
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(default_text);
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    return dialog.textValue();
+    OwnedDialog<QInputDialog> dialog;
+    dialog->setWindowTitle(EffectiveTitle(title));
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(default_text);
+    if (!dialog.Accepted()) return QString();
+    return dialog->textValue();
   }
 
   std::optional<QString> OpenFileName(const QString& filter) override {
@@ -95,35 +144,41 @@ class QtDialogs final : public DialogService {
 
  private:
   std::optional<QString> RunFileDialog(const QString& filter, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(DialogParent());
-    dialog.setAcceptMode(mode);
+    OwnedDialog<FileDialog> dialog;
+    dialog->setAcceptMode(mode);
     // The named file need not exist, nothing is asked before replacing one, and the
     // name is taken exactly as typed.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setDefaultSuffix(QString());
-    dialog.setNameFilters(QtNameFilters(filter));
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setDefaultSuffix(QString());
+    dialog->setNameFilters(QtNameFilters(filter));
     if (!last_path_.isEmpty()) {
       const QFileInfo last(last_path_);
-      dialog.setDirectory(last.absolutePath());
-      dialog.selectFile(last.fileName());
+      dialog->setDirectory(last.absolutePath());
+      dialog->selectFile(last.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
+    if (!dialog.Accepted()) return std::nullopt;
+    const QStringList chosen = dialog->Chosen();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
     last_path_ = chosen.front();
     return last_path_;
   }
 
-  // "description|pattern|description|pattern" -> Qt's "description (pattern)" entries.
+  // "description|pattern|description|pattern" -> Qt's "description (pattern)" entries;
+  // a description that already ends in its patterns is shown as it stands.
   static QStringList QtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
       QString patterns = parts[i + 1];
       patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-      result << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+      const QString in_brackets = QLatin1Char('(') + patterns + QLatin1Char(')');
+      if (parts[i].endsWith(in_brackets)) {
+        result << parts[i];
+      } else {
+        result << parts[i] + QLatin1Char(' ') + in_brackets;
+      }
     }
     if (result.isEmpty()) result << QStringLiteral("(*)");
     return result;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "ui/platform/keyboard_queue.h"
 #include "ui/platform/program_icon.h"
 
 // Window tests need one QApplication for the whole program, made before any widget.
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(zelvane::ui::ProgramIcon());  // as the program sets it
+  QApplication::setWindowIcon(zelvane::ui::ProgramIcon());  // as the program sets them
+  zelvane::ui::InstallKeyboardQueue();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
