@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   xvfb xauth openbox xdotool xclip x11-utils imagemagick python3
   fonts-dejavu-core
   locales  # localedef and its character maps: the tests make their locales
