@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>

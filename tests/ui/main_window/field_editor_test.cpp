@@ -180,12 +180,12 @@ TEST_F(MainWindowTest, FindTakesTheLowestNumberedNameContainingTheAnswer) {
 
 // The box acts on leaving it for another control; another window taking over is no leaving.
 TEST_F(MainWindowTest, FieldNumberBoxJumpsOnlyToANumberInRange) {
-  const std::pair<const char*, int> cases[] = {{"3", 3},   {"2.5", 2}, {"3.5", 4}, {"0.6", 1}, {"0.5", 5},
-                                               {"0", 5},   {"-1", 5},  {"6", 5},   {"5.2", 5}, {"", 5},
-                                               {"abc", 5}, {"1 2", 5}, {"2,7", 2}, {"3abc", 3}, {" 4", 4}};
+  const std::pair<const char*, int> cases[] = {{"3", 3},   {"2.5", 2}, {"3.5", 4},  {"0.6", 1}, {"0.5", 5}, {"0", 5},
+                                               {"-1", 5},  {"6", 6},   {"6.2", 5},  {"7", 5},   {"", 5},    {"abc", 5},
+                                               {"1 2", 5}, {"2,7", 2}, {"3abc", 3}, {" 4", 4}};
   Activate();
   for (const auto& [typed, current] : cases) {
-    Load(5, 5);
+    Load(6, 5);
     window->txtSize->setText("007");
     window->txtCurrentRecord->setFocus();
     window->txtCurrentRecord->setText(typed);
