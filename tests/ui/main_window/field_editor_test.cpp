@@ -178,6 +178,15 @@ TEST_F(MainWindowTest, FindTakesTheLowestNumberedNameContainingTheAnswer) {
   }
 }
 
+// The list editor has no owner, so the main window takes the activation back itself.
+TEST_F(MainWindowTest, TheMainWindowIsActiveAgainAfterTheListEditor) {
+  Activate();
+  dialogs.ExpectSaveCancel();
+  WhenModalShown([](QWidget* editor) { editor->close(); });
+  window->cmdEditList_Click();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
 // The box acts on leaving it for another control; another window taking over is no leaving.
 TEST_F(MainWindowTest, FieldNumberBoxJumpsOnlyToANumberInRange) {
   const std::pair<const char*, int> cases[] = {{"3", 3},   {"2.5", 2}, {"3.5", 4},  {"0.6", 1}, {"0.5", 5}, {"0", 5},
