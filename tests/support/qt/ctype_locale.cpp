@@ -8,28 +8,20 @@
 
 namespace zelvane::testing {
 
-namespace {
-
-bool UseLocale(const std::string& name) { return std::setlocale(LC_CTYPE, name.c_str()) != nullptr; }
-
-// A locale made here is found through LOCPATH, set only while switching: left set, it
-// would hide the system's locale archive from later switches.
-bool UseMadeLocale(const std::string& codeset) {
+// A locale of an 8-bit codeset is made here and found through LOCPATH, set only while
+// switching: left set, it would hide the system's locale archive from later switches.
+CtypeLocale::CtypeLocale(const std::string& codeset) : former_(std::setlocale(LC_CTYPE, nullptr)) {
+  if (codeset == "UTF-8") {
+    active_ = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+    return;
+  }
   static TempDir folder;
   const std::string name = "en_US." + codeset;
-  const std::string made = folder.File(name);
-  const std::string command = "localedef -c -i en_US -f " + codeset + " '" + made + "' >/dev/null 2>&1";
-  if (!std::filesystem::exists(made) && std::system(command.c_str()) == -1) return false;
+  const std::string command = "localedef -c -i en_US -f " + codeset + " '" + folder.File(name) + "' >/dev/null 2>&1";
+  if (!std::filesystem::exists(folder.File(name)) && std::system(command.c_str()) == -1) return;
   setenv("LOCPATH", folder.path().c_str(), 1);
-  const bool used = UseLocale(name);
+  active_ = std::setlocale(LC_CTYPE, name.c_str()) != nullptr;
   unsetenv("LOCPATH");
-  return used;
-}
-
-}  // namespace
-
-CtypeLocale::CtypeLocale(const std::string& codeset) : former_(std::setlocale(LC_CTYPE, nullptr)) {
-  active_ = codeset == "UTF-8" ? UseLocale("C.UTF-8") : UseLocale("en_US." + codeset) || UseMadeLocale(codeset);
 }
 
 CtypeLocale::~CtypeLocale() { std::setlocale(LC_CTYPE, former_.c_str()); }

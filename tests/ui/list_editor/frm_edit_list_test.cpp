@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <array>
@@ -56,13 +58,15 @@ class EditListWindow : public ::testing::Test {
                .arg(selected.isEmpty() ? -1 : window->lstList->row(selected.first()))
                .arg(window->txtItem->text()) + on(window->cmdDelete) + on(window->cmdMoveUp) + on(window->cmdMoveDown);
   }
-  // "s1" selects row 1, "=text" types into the item box ('_' for a blank), and the
-  // buttons: "a" Add Item, "d" Delete Item, "u" Move Up, "v" Move Down, "c" Close.
+  // "s1" selects row 1, "=text" types into the item box ('_' for a blank), "kHome" presses
+  // a key in the list, and the buttons: "a" Add Item, "d" Delete Item, "u" Move Up,
+  // "v" Move Down, "c" Close.
   void Steps(const QString& script) {
     frmEditList& w = *window;
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
       if (step[0] == 's') w.lstList->setCurrentRow(step.mid(1).toInt());
       if (step[0] == '=') w.txtItem->setText(step.mid(1).replace('_', ' '));
+      if (step[0] == 'k') QTest::keyClick(w.lstList, QKeySequence(step.mid(1))[0].key());
       const std::array buttons = {w.cmdAddItem, w.cmdDelete, w.cmdMoveUp, w.cmdMoveDown, w.cmdClose};
       if (const auto i = QString("aduvc").indexOf(step); i >= 0) buttons[static_cast<std::size_t>(i)]->click();
     }
@@ -90,6 +94,12 @@ TEST_F(EditListWindow, OpeningAndItemCommandsApplyTheButtonRuleAndCloseWritesBac
       {"1:A", "s0 =D a", {}, "A,D sel 0 box '' 111"},
       {"", "v a", {}, " sel -1 box '' 000"},
       {"", "=__ a", {}, "   sel -1 box '' 100"},
+      // With no item selected the first Down, Up, Home or Page Up selects the first item
+      // and End the last, filling the item box; from a selection the keys move on as usual.
+      {abc, "kDown", {}, "A,B,C sel 0 box 'A' 111"},        {abc, "kUp", {}, "A,B,C sel 0 box 'A' 111"},
+      {abc, "kHome", {}, "A,B,C sel 0 box 'A' 111"},        {abc, "kPgUp", {}, "A,B,C sel 0 box 'A' 111"},
+      {abc, "kEnd", {}, "A,B,C sel 2 box 'C' 111"},         {abc, "kDown kDown", {}, "A,B,C sel 1 box 'B' 111"},
+      {abc, "kEnd kUp", {}, "A,B,C sel 1 box 'B' 111"},
       {abc, "s1 d", {}, "A,C sel 1 box 'C' 111"},
       {abc, "s2 d", {}, "A,B sel 1 box 'B' 111"},
       {abc, "=t d", {}, "A,B,C sel -1 box 't' 111"},
@@ -115,32 +125,10 @@ TEST_F(EditListWindow, OpeningAndItemCommandsApplyTheButtonRuleAndCloseWritesBac
     Steps(c.script);
     EXPECT_EQ(State(), c.state);
     EXPECT_EQ(Store(), c.after.isEmpty() ? c.store : c.after);
-    EXPECT_EQ(window->ListChanged, !c.script.isEmpty() && c.script != "c");
+    EXPECT_EQ(window->ListChanged, c.script.contains(QRegularExpression("(^| )[aduv]\\b")));
     EXPECT_TRUE(!c.script.isEmpty() || QApplication::focusWidget() == window->lstList);
     // Add Item leaves the focus in the item box.
     EXPECT_TRUE(!c.answers.empty() || (QApplication::focusWidget() == window->txtItem) == c.script.endsWith('a'));
-  }
-}
-
-// With no item selected the first Down, Up, Home or Page Up selects the first item and
-// End the last, filling the item box; from a selection the keys move on as usual.
-TEST_F(EditListWindow, KeysFromNoSelectionStartBeforeTheFirstItem) {
-  using K = std::vector<Qt::Key>;
-  const struct {
-    K keys;
-    QString state;
-  } cases[] = {
-      {K{Qt::Key_Down}, "A,B,C sel 0 box 'A' 111"},         {K{Qt::Key_Up}, "A,B,C sel 0 box 'A' 111"},
-      {K{Qt::Key_Home}, "A,B,C sel 0 box 'A' 111"},         {K{Qt::Key_PageUp}, "A,B,C sel 0 box 'A' 111"},
-      {K{Qt::Key_End}, "A,B,C sel 2 box 'C' 111"},          {K{Qt::Key_Down, Qt::Key_Down}, "A,B,C sel 1 box 'B' 111"},
-      {K{Qt::Key_End, Qt::Key_Up}, "A,B,C sel 1 box 'B' 111"},
-  };
-  for (const auto& c : cases) {
-    Open("1:A 1:B 1:C");
-    ASSERT_EQ(QApplication::focusWidget(), window->lstList);
-    for (const Qt::Key key : c.keys) QTest::keyClick(window->lstList, key);
-    EXPECT_EQ(State(), c.state) << c.keys.front();
-    EXPECT_FALSE(window->ListChanged);
   }
 }
 

@@ -2,6 +2,7 @@
 // defaults, the selection after a show, the buttons that add, delete, find, move and
 // navigate fields, and the field-number box.
 #include <optional>
+#include <tuple>
 
 #include "main_window_fixture.h"
 
@@ -14,55 +15,51 @@ TEST_F(MainWindowTest, StoreTakesTheBoxesButLeavesANumberWhoseTextFails) {
   window->ShowField(1);
   window->StoreField(2);
   EXPECT_EQ(Saved(document.Fields[2]), Saved(document.Fields[1]));
-
-  const struct {
-    const char *size, *links_to, *stored;  // the two numbers stored
-  } cases[] = {{"3.5", " -1 ", "4|old|-1"}, {"12abc", "40000", "7|old|3"}};
-  for (const auto& c : cases) {
+  // The size, the links and the two numbers stored.
+  for (const QString boxes : {"3.5| -1 |4|old|-1", "12abc|40000|7|old|3"}) {
     document.Fields[1] = {"before", "Phone", 7, "old", 3, {}, 0};
     window->ShowField(1);
     window->cboDataType->setEditText("Street");
-    window->txtSize->setText(c.size);
-    window->txtLinksTo->setText(c.links_to);
+    window->txtSize->setText(boxes.section('|', 0, 0));
+    window->txtLinksTo->setText(boxes.section('|', 1, 1));
     window->StoreField(1);
-    EXPECT_EQ(Saved(document.Fields[1]), QString("before|Street|") + c.stored) << c.size;
-    EXPECT_EQ(window->txtSize->text(), c.size) << "the box keeps what was typed";
+    EXPECT_EQ(Saved(document.Fields[1]), "before|Street|" + boxes.section('|', 2)) << boxes.toStdString();
+    EXPECT_EQ(window->txtSize->text(), boxes.section('|', 0, 0)) << "the box keeps what was typed";
   }
 }
 
 // A choice from the list, by keys or a click, fills in the type's defaults even right
 // after the list opens from the box, before the program has caught up with the opening;
 // so does an arrow key on the closed box. A typed name is no choice, nor is the wheel
-// over the closed box.
+// over the closed box. A show selects the whole name, but a hidden window gets neither
+// the focus nor the keystroke that selects it.
 TEST_F(MainWindowTest, ChoosingATypeFromTheListWritesItsDefaultsTypingOrTheWheelDoesNot) {
-  Activate();
-  const struct {
-    char by;  // k: keys in the open list, c: a click in it, a: Down on the closed box
-    int row;
-    const char* shown;  // the type, the size and the start string after the choice
-  } cases[] = {{'k', 0, "Counting Numbers 77 keep"}, {'k', 7, "From File 0 "}, {'c', 6, "Random Time 15 8:00"},
-               {'a', 10, "Email 10 @zelvanemail.com.**"}};
-  for (const auto& c : cases) {
+  // k: keys in the open list, c: a click in it, a: Down on the closed box; the row, then
+  // the type, the size and the start string shown after the choice.
+  const std::tuple<char, int, QString> cases[] = {{'k', 0, "Counting Numbers 77 keep"}, {'k', 7, "From File 0 "},
+                                                  {'c', 6, "Random Time 15 8:00"},
+                                                  {'a', 10, "Email 10 @zelvanemail.com.**"}};
+  for (const auto& [by, row, shown] : cases) {
     Restart();
     Activate();
     Load(2, 1, {"Phone"});
     window->txtStartString->setText("keep");
     window->txtSize->setText("77");
     window->cboDataType->setFocus();
-    QAbstractItemView* list = c.by == 'a' ? nullptr : OpenTypeList();
-    if (c.by == 'a') QTest::keyClick(window->cboDataType, Qt::Key_Down);
-    if (c.by == 'c') {
-      const QRect entry = list->visualRect(list->model()->index(c.row, 0));
+    QAbstractItemView* list = by == 'a' ? nullptr : OpenTypeList();
+    if (by == 'a') QTest::keyClick(window->cboDataType, Qt::Key_Down);
+    if (by == 'c') {
+      const QRect entry = list->visualRect(list->model()->index(row, 0));
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
     }
-    if (c.by == 'k') {
+    if (by == 'k') {
       QTest::keyClick(list, Qt::Key_Home);
-      for (int i = 0; i < c.row; ++i) QTest::keyClick(list, Qt::Key_Down);
+      for (int i = 0; i < row; ++i) QTest::keyClick(list, Qt::Key_Down);
       QTest::keyClick(list, Qt::Key_Return);
     }
     EXPECT_EQ(window->cboDataType->currentText() + " " + window->txtSize->text() + " " +
-                  window->txtStartString->text(), c.shown);
-    EXPECT_EQ(window->cmdEditList->isEnabled(), c.row == 7);
+                  window->txtStartString->text(), shown);
+    EXPECT_EQ(window->cmdEditList->isEnabled(), row == 7);
     EXPECT_EQ(Saved(document.Fields[1]), "F1|Phone|101||1") << "nothing is stored yet";
   }
   QComboBox* box = window->cboDataType;
@@ -81,11 +78,7 @@ TEST_F(MainWindowTest, ChoosingATypeFromTheListWritesItsDefaultsTypingOrTheWheel
   }
   Load(1, 1, {"from file"});  // only the exact name counts
   EXPECT_FALSE(window->cmdEditList->isEnabled());
-}
-
-// A show selects the whole name (see the session), but a hidden window gets neither
-// the focus nor the keystroke that selects it.
-TEST_F(MainWindowTest, AShowInAHiddenWindowSelectsNothing) {
+  QCoreApplication::processEvents();
   window->hide();
   Load(2, 2);
   QCoreApplication::processEvents();
@@ -139,8 +132,9 @@ TEST_F(MainWindowTest, CommandsKeepListsWithTheirFieldsAndLinksAsTheyWere) {
                                                                      .arg(f.LinksTo == c.shown ? 7 : 100 + f.LinksTo));
     }
     const int shown = c.shows ? c.current : c.shown;
-    EXPECT_EQ(window->txtSize->text() + " " + window->txtCurrentRecord->text(),
-              (c.shows ? QString::number(document.Fields[shown].Size) : "007") + " " + QString::number(shown));
+    EXPECT_EQ(window->txtSize->text() + " " + window->txtCurrentRecord->text() + " " + window->lblNumRecords->text(),
+              QString("%1 %2 of   %3").arg(c.shows ? QString::number(document.Fields[shown].Size) : "007")
+                  .arg(shown).arg(document.FieldCount));
   }
 }
 
@@ -184,15 +178,33 @@ TEST_F(MainWindowTest, FindTakesTheLowestNumberedNameContainingTheAnswer) {
   }
 }
 
+// The list editor has no owner, so the main window takes the activation back itself.
+TEST_F(MainWindowTest, TheMainWindowIsActiveAgainAfterTheListEditor) {
+  Activate();
+  dialogs.ExpectSaveCancel();
+  WhenModalShown([](QWidget* editor) { editor->close(); });
+  window->cmdEditList_Click();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+// The box acts on leaving it for another control; another window taking over is no leaving.
 TEST_F(MainWindowTest, FieldNumberBoxJumpsOnlyToANumberInRange) {
-  const std::pair<const char*, int> cases[] = {{"3", 3},   {"2.5", 2}, {"3.5", 4}, {"0.6", 1}, {"0.5", 5},
-                                               {"0", 5},   {"-1", 5},  {"6", 5},   {"5.2", 5}, {"", 5},
-                                               {"abc", 5}, {"1 2", 5}, {"2,7", 2}, {"3abc", 3}, {" 4", 4}};
+  const std::pair<const char*, int> cases[] = {{"3", 3},   {"2.5", 2}, {"3.5", 4},  {"0.6", 1}, {"0.5", 5}, {"0", 5},
+                                               {"-1", 5},  {"6", 6},   {"6.2", 5},  {"7", 5},   {"", 5},    {"abc", 5},
+                                               {"1 2", 5}, {"2,7", 2}, {"3abc", 3}, {" 4", 4}};
+  Activate();
   for (const auto& [typed, current] : cases) {
-    Load(5, 5);
+    Load(6, 5);
     window->txtSize->setText("007");
+    window->txtCurrentRecord->setFocus();
     window->txtCurrentRecord->setText(typed);
-    window->txtCurrentRecord_LostFocus();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(document.CurrentRecord, 5);
+    Activate();
+    QTest::mouseClick(window->txtLinksTo, Qt::LeftButton);
     EXPECT_EQ(document.Fields[5].Size, 7);
     EXPECT_EQ(window->txtCurrentRecord->text() + " " + window->txtFieldName->text(), QString("%1 F%1").arg(current))
         << typed;
