@@ -86,7 +86,7 @@ e2e_key Return
 e2e_wait_active "^Zelvane - orders\.fld\$"
 e2e_expect_selection "Shipped" "the field found"
 
-
+# The document of every type replaces the unchanged one unasked.
 fixture="$E2E_HERE/../fixtures/document/all_types"
 fld="$E2E_WORK/all_types.fld"
 cp "$fixture.fld" "$fld"
@@ -109,7 +109,8 @@ e2e_key Return
 e2e_wait_active "^Zelvane - all_types\.fld\$"
 e2e_check_data_file "$fld"
 [ "$(head -n 1 "$fld")" = $'1000\r' ] || e2e_fail "Ctrl+I did not set 1,000 lines"
-# The data file, some 180 kB, outgrows the pipe's buffer.
+
+# Again into a pipe whose reader goes away: the data file, some 180 kB, outgrows its buffer.
 txt="${fld%.fld}.txt"
 rm "$txt"
 mkfifo "$txt"
