@@ -130,16 +130,25 @@ TEST(ListFile, ThousandEntriesRoundTripAndDamageKeepsTheEntriesBeforeIt) {
   }
 }
 
-// A missing list file is silent (the reference files above); an untitled document has none.
-TEST(ListFile, UntitledHasNoListFileAndDamageIsReported) {
+// A missing list file is silent (the reference files above). An untitled document has
+// none, and neither has one named without ".fld": "data" beside "data.fld" never reads
+// or writes the latter's list.
+TEST(ListFile, OnlyANameEndingInFldHasAListFileAndDamageIsReported) {
   TempDir folder;
+  const std::string lists = "-3,\"x\"\r\n2,\"y\"\r\n\r\n";
+  WriteBytes(folder.File("data.lst"), lists);
   Document document;
   document.ListEntryCount = 1;
-  EXPECT_TRUE(LoadLists(document));
-  EXPECT_EQ(document.ListEntryCount, 0);
-  EXPECT_EQ(SaveLists(document).description, "No file name given");
+  for (const std::string& name : {std::string(), folder.File("data")}) {
+    document.CurrentFile = name;
+    EXPECT_TRUE(LoadLists(document));
+    EXPECT_EQ(document.ListEntryCount, 0);
+    document.ListEntries[++document.ListEntryCount] = {1, "z"};
+    EXPECT_EQ(SaveLists(document).description.substr(0, 58),
+              name.empty() ? "No file name given" : "Lists are kept only for a document whose name ends in .fld");
+  }
+  EXPECT_EQ(ReadBytes(folder.File("data.lst")), lists);
   document.CurrentFile = folder.File("data.fld");
-  WriteBytes(folder.File("data.lst"), "-3,\"x\"\r\n2,\"y\"\r\n\r\n");
   EXPECT_EQ(LoadLists(document).description,
             "The list file could not be read whole: " + kPastEnd +
                 ". 2 entries were read; saving leaves the list file as it is until you change a list, which then "

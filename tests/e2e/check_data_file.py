@@ -49,12 +49,10 @@ def main():
     document = rows(fld)
     items_count, fields = int(document[0][0]), document[2:]
     lists = rows(fld[:-4] + ".lst")
-    patterns = []
-    for number, (_, type_name, _, start, _) in enumerate(fields, 1):
-        items = [item for n, item in lists if int(n) == number]
-        patterns.append(re.compile(shape(type_name, start, items, number == len(fields))))
-    data = open(fld[:-4] + ".txt", "rb").read().decode("latin-1")
-    lines = data.split("\r\n")
+    patterns = [re.compile(shape(type_name, start, [item for n, item in lists if int(n) == number],
+                                 number == len(fields)))
+                for number, (_, type_name, _, start, _) in enumerate(fields, 1)]
+    lines = open(fld[:-4] + ".txt", "rb").read().decode("latin-1").split("\r\n")
     failures = []
     if lines.pop() != "" or any("\r" in line or "\n" in line for line in lines):
         failures.append("the lines do not all end with CR LF")
@@ -66,13 +64,10 @@ def main():
         columns = line.split(",")
         if len(columns) != max(len(fields), 1):
             failures.append("line %d has %d columns" % (line_no, len(columns)))
-        for field, text, pattern in zip(fields, columns, patterns):
-            if not pattern.fullmatch(text):
-                failures.append("line %d, field %s (%s): %r" % (line_no, field[0], field[1], text))
-    for failure in failures[:20]:
-        print(failure, file=sys.stderr)
-    if not failures:
-        print("%d lines of %d fields have their shape" % (len(lines) - 1, len(fields)))
+        failures += ["line %d, field %s (%s): %r" % (line_no, field[0], field[1], text)
+                     for field, text, pattern in zip(fields, columns, patterns) if not pattern.fullmatch(text)]
+    print("\n".join(failures[:20]) or "%d lines of %d fields have their shape" % (len(lines) - 1, len(fields)),
+          file=sys.stderr if failures else sys.stdout)
     return 1 if failures else 0
 
 

@@ -5,15 +5,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
 
-#include "document/field_file.h"
-#include "document/list_file.h"
 #include "generator/engine.h"
 #include "generator/generation_run.h"
 #include "support/core/temp_dir.h"
@@ -159,36 +156,6 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
                          std::get<std::string>(document.Fields[3].CurrentValue), engine.CurrentLine),
               std::tuple(6u, 10, "b", 4));
   }
-}
-
-// A document named without ".fld" has no companion files: it reads, writes and generates
-// none, so "orders" beside "orders.fld" never touches the latter's list or data file.
-TEST(GenerateDataFile, ADocumentNamedWithoutFldTouchesNoOtherDocumentsFiles) {
-  TempDir dir;
-  const auto listing = [&] {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-      files[entry.path().filename()] = testing::ReadBytes(entry.path());
-    }
-    return files;
-  };
-  std::string said;
-  for (const char* name : {"orders.fld", "orders", "orders.fld"}) {
-    Document document = MakeDocument({{name, "Counting Numbers"}}, 1, {{1, name}});
-    document.CurrentFile = dir.File(name);
-    auto before = listing();
-    before.erase(name);
-    said += WriteFieldFile(document, document.CurrentFile).description + "|" + SaveLists(document).description.substr(0, 40);
-    Engine engine = MakeEngine({});
-    said += "|" + GenerateDataFile(document, engine).description.substr(0, 40);
-    Document reopened;
-    EXPECT_TRUE(ReadFieldFile(reopened, document.CurrentFile) && LoadLists(reopened));
-    said += "|" + std::to_string(reopened.ListEntryCount) + "\n";
-    auto after = listing();
-    EXPECT_EQ(after.erase(name), 1u);
-    EXPECT_TRUE(after == before || before.empty()) << name;  // the second orders.fld writes the same bytes
-  }
-  EXPECT_EQ(said, "|||1\n|Lists are kept only for a document whose|A data file is made only for a document |0\n|||1\n");
 }
 
 }  // namespace

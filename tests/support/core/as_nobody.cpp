@@ -19,12 +19,8 @@ std::optional<std::string> AsNobody(const std::function<std::string()>& body) {
     const bool dropped = ::setgroups(0, nullptr) == 0 && ::setresgid(gid, gid, gid) == 0 &&
                          ::setresuid(uid, uid, uid) == 0;
     const std::string result = dropped ? body() : "cannot become nobody";
-    for (std::size_t done = 0; done < result.size();) {
-      const ssize_t n = ::write(channel[1], result.data() + done, result.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
-    }
-    ::_exit(0);
+    // A blocking pipe takes the whole of a short result in one write.
+    ::_exit(::write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size()) ? 0 : 1);
   }
   ::close(channel[1]);
   std::string result;
@@ -33,7 +29,7 @@ std::optional<std::string> AsNobody(const std::function<std::string()>& body) {
   ::close(channel[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status)) result += " [child died]";
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) result += " [child died]";
   return result;
 }
 
