@@ -7,7 +7,6 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
