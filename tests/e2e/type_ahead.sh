@@ -10,13 +10,12 @@ docs="$E2E_WORK/docs"
 mkdir -p "$docs"
 header='100\r\nFieldName,Type,Size,StartString,LinksTo\r\n'
 row() { echo "\"$1\",\"${2:-}\",0,\"\",0\\r\\n"; }  # a field of size 0 with no start string
-FROM_FILE_MOVES=(Down Down Down Down Down Down Down)
 
 # New Entry with a name, Save Entries through the save dialog, Find Entry, and a list
 # of two items added in the list editor and kept.
 e2e_start
 e2e_type_ahead =Alpha alt+n =Beta alt+s "=$docs/a.fld" Return \
-  alt+i =alp Return =Gamma Tab alt+Down Home "${FROM_FILE_MOVES[@]}" Return \
+  alt+i =alp Return =Gamma Tab alt+Down Home Down Down Down Down Down Down Down Return \
   alt+e alt+a =one alt+a =two alt+a alt+c Return alt+s
 e2e_expect_file "$docs/a.fld" "$header$(row Gamma "From File")$(row Beta)"
 e2e_expect_file "$docs/a.lst" '1,"one"\r\n1,"two"\r\n'

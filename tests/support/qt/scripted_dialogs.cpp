@@ -1,18 +1,18 @@
 #include "support/qt/scripted_dialogs.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace zelvane::testing {
 
 namespace {
 
-std::string Describe(PromptKind kind, const std::optional<QString>& text) {
-  const char* names[] = {"message box", "input box", "open dialog", "save dialog"};
-  return names[static_cast<int>(kind)] + (text ? " \"" + text->toStdString() + "\"" : std::string());
+using ::testing::PrintToString;
+
+std::string ShownTitle(const QString& title) {
+  return PrintToString(title.isEmpty() ? QString::fromLatin1(ui::kApplicationTitle) : title);
 }
 
 ui::Answer HarmlessAnswer(ui::Buttons buttons) {
@@ -22,104 +22,73 @@ ui::Answer HarmlessAnswer(ui::Buttons buttons) {
 
 }  // namespace
 
-ScriptedDialogs::ScriptedDialogs() { ui::InstallDialogs(this); }
-
 ScriptedDialogs::~ScriptedDialogs() {
   ui::InstallDialogs(nullptr);
   for (const Expectation& left : expected_) {
-    ADD_FAILURE() << "expected " << Describe(left.kind_, left.text_) << " never shown";
+    const auto text = left.checks_.find("text");
+    const std::string described = left.kind_ + (text != left.checks_.end() ? " " + text->second : "");
+    ADD_FAILURE() << "expected " << described << " never shown";
   }
 }
 
-Expectation& ScriptedDialogs::Add(PromptKind kind, std::optional<QString> text) {
+Expectation& ScriptedDialogs::Add(const std::string& kind, const std::optional<QString>& text,
+                                  std::optional<QString> text_answer, ui::Answer answer) {
   Expectation& added = expected_.emplace_back();
   added.kind_ = kind;
-  added.text_ = std::move(text);
-  return added;
-}
-
-Expectation& ScriptedDialogs::ExpectMessage(const QString& text, ui::Answer answer) {
-  Expectation& added = Add(PromptKind::MessageBox, text);
   added.answer_ = answer;
-  return added;
+  added.text_answer_ = std::move(text_answer);
+  return text ? added.Check("text", *text) : added;
 }
 
-Expectation& ScriptedDialogs::ExpectInput(const QString& prompt, const QString& answer) {
-  Expectation& added = Add(PromptKind::InputBox, prompt);
-  added.input_answer_ = answer;
-  return added;
-}
-
-Expectation& ScriptedDialogs::ExpectFile(PromptKind kind, std::optional<QString> path) {
-  Expectation& added = Add(kind, std::nullopt);
-  added.path_answer_ = std::move(path);
-  return added;
-}
-
-std::optional<Expectation> ScriptedDialogs::Match(ShownPrompt shown) {
-  if (shown.title.isEmpty()) shown.title = QString::fromLatin1(ui::kApplicationTitle);
-  shown_.push_back(shown);
-  const std::string described = Describe(shown.kind, shown.text) + " (title \"" + shown.title.toStdString() + "\")";
-  if (expected_.empty() || expected_.front().kind_ != shown.kind) {
+std::optional<Expectation> ScriptedDialogs::Match(const std::string& kind, const Fields& shown) {
+  std::string described = kind;
+  for (const auto& [what, value] : shown) described += ", " + what + " " + value;
+  shown_.push_back(described);
+  if (expected_.empty() || expected_.front().kind_ != kind) {
     ADD_FAILURE() << "unexpected " << described;
     return std::nullopt;
   }
   Expectation next = std::move(expected_.front());
   expected_.pop_front();
-  const auto check = [&](const auto& expected, const auto& actual, const char* what) {
-    if (expected && !(*expected == actual)) {
-      ADD_FAILURE() << "wrong " << what << " in " << described << ": expected " << ::testing::PrintToString(*expected);
+  for (const auto& [what, expected] : next.checks_) {
+    const auto found = shown.find(what);
+    if (found == shown.end() || found->second != expected) {
+      ADD_FAILURE() << "wrong " << what << " in " << described << ": expected " << expected;
     }
-  };
-  check(next.text_, shown.text, "text");
-  check(next.title_, shown.title, "title");
-  check(next.buttons_, shown.buttons, "buttons");
-  check(next.icon_, shown.icon, "icon");
-  check(next.default_button_, shown.default_button, "default button");
-  check(next.default_text_, shown.default_text, "default text");
+  }
   if (next.then_) next.then_();
   return next;
 }
 
 ui::Answer ScriptedDialogs::MessageBox(const ui::MessageBoxRequest& request) {
-  const auto next = Match({PromptKind::MessageBox, request.prompt, request.title, request.buttons, request.icon,
-                           request.default_button, {}});
+  const auto next = Match("message box", {{"text", PrintToString(request.prompt)}, {"title", ShownTitle(request.title)},
+                                          {"buttons", PrintToString(request.buttons)},
+                                          {"icon", PrintToString(request.icon)},
+                                          {"default button", PrintToString(request.default_button)}});
   return next ? next->answer_ : HarmlessAnswer(request.buttons);
 }
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& default_text) {
-  const auto next = Match({PromptKind::InputBox, prompt, title, {}, {}, 1, default_text});
-  return next ? next->input_answer_ : QString();
+  const auto next = Match("input box", {{"text", PrintToString(prompt)}, {"title", ShownTitle(title)},
+                                        {"default text", PrintToString(default_text)}});
+  return next ? next->text_answer_.value_or(QString()) : QString();
 }
 
-std::optional<QString> ScriptedDialogs::FileDialog(PromptKind kind, const QString& filter) {
-  const auto next = Match({kind, filter, {}, {}, {}, 1, {}});
-  return next ? next->path_answer_ : std::nullopt;
-}
-
-std::optional<QString> ScriptedDialogs::OpenFileName(const QString& filter) {
-  return FileDialog(PromptKind::OpenFile, filter);
-}
-
-std::optional<QString> ScriptedDialogs::SaveFileName(const QString& filter) {
-  return FileDialog(PromptKind::SaveFile, filter);
+std::optional<QString> ScriptedDialogs::PathAnswer(const std::string& kind, const QString& filter) {
+  const auto next = Match(kind, {{"text", PrintToString(filter)}});
+  return next ? next->text_answer_ : std::nullopt;
 }
 
 void WhenModalShown(std::function<void(QWidget* modal)> action, int timeout_ms) {
   auto* timer = new QTimer(qApp);
-  QElapsedTimer clock;
-  clock.start();
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeout_ms] {
+  QObject::connect(timer, &QTimer::timeout, timer, [=, deadline = QDeadlineTimer(timeout_ms)] {
     QWidget* modal = QApplication::activeModalWidget();
     const bool shown = modal != nullptr && modal->isVisible();
-    if (!shown && clock.elapsed() < timeout_ms) return;
+    if (!shown && !deadline.hasExpired()) return;
     timer->stop();
     timer->deleteLater();
-    if (shown) {
-      action(modal);
-    } else {
-      ADD_FAILURE() << "no modal window appeared within " << timeout_ms << " ms";
-    }
+    EXPECT_TRUE(shown) << "no modal window appeared within " << timeout_ms << " ms";
+    if (shown) action(modal);
   });
   timer->start(5);
 }

@@ -21,11 +21,13 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include <QString>
+#include <gtest/gtest.h>
 
 #include "support/qt/qt_printers.h"
 #include "ui/platform/dialogs.h"
@@ -34,81 +36,72 @@ class QWidget;
 
 namespace zelvane::testing {
 
-enum class PromptKind { MessageBox, InputBox, OpenFile, SaveFile };
-
-// One box or dialog as the code under test asked for it.
-struct ShownPrompt {
-  PromptKind kind = PromptKind::MessageBox;
-  QString text;  // the prompt; the filter for a file dialog
-  QString title;
-  ui::Buttons buttons = ui::Buttons::Ok;
-  ui::Icon icon = ui::Icon::None;
-  int default_button = 1;
-  QString default_text;  // input box
-};
-
-// One expected prompt with its answer; the setters add checks and return *this.
+// One expected prompt with its answer; each setter adds a check on what is shown.
 class Expectation {
  public:
-  Expectation& Title(const QString& title) { return Set(title_, title); }
-  Expectation& Buttons(ui::Buttons buttons) { return Set(buttons_, buttons); }
-  Expectation& Icon(ui::Icon icon) { return Set(icon_, icon); }
-  Expectation& DefaultButton(int number) { return Set(default_button_, number); }
-  Expectation& DefaultText(const QString& text) { return Set(default_text_, text); }
-  Expectation& Filter(const QString& filter) { return Set(text_, filter); }
-  Expectation& Then(std::function<void()> action) { return Set(then_, std::move(action)); }
+  Expectation& Title(const QString& title) { return Check("title", title); }
+  Expectation& Buttons(ui::Buttons buttons) { return Check("buttons", buttons); }
+  Expectation& Icon(ui::Icon icon) { return Check("icon", icon); }
+  Expectation& DefaultButton(int number) { return Check("default button", number); }
+  Expectation& DefaultText(const QString& text) { return Check("default text", text); }
+  Expectation& Filter(const QString& filter) { return Check("text", filter); }
+  Expectation& Then(std::function<void()> action) {
+    then_ = std::move(action);
+    return *this;
+  }
 
  private:
   friend class ScriptedDialogs;
-  template <typename T, typename V>
-  Expectation& Set(T& member, V value) {
-    member = std::move(value);
+  template <typename T>
+  Expectation& Check(const std::string& what, const T& expected) {
+    checks_[what] = ::testing::PrintToString(expected);
     return *this;
   }
-  PromptKind kind_ = PromptKind::MessageBox;
-  std::optional<QString> text_, title_, default_text_;  // nothing: not checked
-  std::optional<ui::Buttons> buttons_;
-  std::optional<ui::Icon> icon_;
-  std::optional<int> default_button_;
+
+  std::string kind_;                           // "message box", "input box", "open dialog", "save dialog"
+  std::map<std::string, std::string> checks_;  // what is shown: its expected value, printed
   ui::Answer answer_ = ui::Answer::Ok;
-  QString input_answer_;
-  std::optional<QString> path_answer_;
+  std::optional<QString> text_answer_;  // the input box's text or the chosen path
   std::function<void()> then_;
 };
 
 class ScriptedDialogs final : public ui::DialogService {
  public:
-  ScriptedDialogs();
+  ScriptedDialogs() { ui::InstallDialogs(this); }
   ~ScriptedDialogs() override;
   ScriptedDialogs(const ScriptedDialogs&) = delete;
   ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
-  Expectation& ExpectMessage(const QString& text, ui::Answer answer);
-  Expectation& ExpectInput(const QString& prompt, const QString& answer);
+  Expectation& ExpectMessage(const QString& text, ui::Answer answer) {
+    return Add("message box", text, std::nullopt, answer);
+  }
+  Expectation& ExpectInput(const QString& prompt, const QString& answer) { return Add("input box", prompt, answer); }
   Expectation& ExpectInputCancel(const QString& prompt) { return ExpectInput(prompt, QString()); }
-  Expectation& ExpectOpen(const QString& path) { return ExpectFile(PromptKind::OpenFile, path); }
-  Expectation& ExpectOpenCancel() { return ExpectFile(PromptKind::OpenFile, std::nullopt); }
-  Expectation& ExpectSave(const QString& path) { return ExpectFile(PromptKind::SaveFile, path); }
-  Expectation& ExpectSaveCancel() { return ExpectFile(PromptKind::SaveFile, std::nullopt); }
+  Expectation& ExpectOpen(const QString& path) { return Add("open dialog", std::nullopt, path); }
+  Expectation& ExpectOpenCancel() { return Add("open dialog", std::nullopt, std::nullopt); }
+  Expectation& ExpectSave(const QString& path) { return Add("save dialog", std::nullopt, path); }
+  Expectation& ExpectSaveCancel() { return Add("save dialog", std::nullopt, std::nullopt); }
 
-  const std::vector<ShownPrompt>& Shown() const { return shown_; }
+  // Each prompt shown, described in full.
+  const std::vector<std::string>& Shown() const { return shown_; }
   bool AllUsed() const { return expected_.empty(); }
 
   ui::Answer MessageBox(const ui::MessageBoxRequest& request) override;
   QString InputBox(const QString& prompt, const QString& title, const QString& default_text) override;
-  std::optional<QString> OpenFileName(const QString& filter) override;
-  std::optional<QString> SaveFileName(const QString& filter) override;
+  std::optional<QString> OpenFileName(const QString& filter) override { return PathAnswer("open dialog", filter); }
+  std::optional<QString> SaveFileName(const QString& filter) override { return PathAnswer("save dialog", filter); }
 
  private:
-  Expectation& Add(PromptKind kind, std::optional<QString> text);
-  Expectation& ExpectFile(PromptKind kind, std::optional<QString> path);
+  using Fields = std::map<std::string, std::string>;
+  Expectation& Add(const std::string& kind, const std::optional<QString>& text, std::optional<QString> text_answer,
+                   ui::Answer answer = ui::Answer::Ok);
   // Records the prompt and checks it against the next expectation, which it takes off
   // the queue; nothing when the prompt was unexpected.
-  std::optional<Expectation> Match(ShownPrompt shown);
-  std::optional<QString> FileDialog(PromptKind kind, const QString& filter);
+  std::optional<Expectation> Match(const std::string& kind, const Fields& shown);
+  std::optional<QString> PathAnswer(const std::string& kind, const QString& filter);
 
   std::deque<Expectation> expected_;
-  std::vector<ShownPrompt> shown_;
+  std::vector<std::string> shown_;
 };
 
 // Waits (in the event loop) for a modal window to appear, then runs the action with it:

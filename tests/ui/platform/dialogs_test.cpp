@@ -1,20 +1,18 @@
-// The real dialogs, driven from inside their own event loops, and the scripted twin
-// that every window test trusts to catch a wrong or missing prompt.
-#include <QAbstractButton>
+// The real input box and file dialogs, driven from inside their own event loops (message
+// boxes: keyboard_queue_test.cpp), and the scripted twin that every window test trusts to
+// catch a wrong or missing prompt.
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "support/core/temp_dir.h"
 #include "support/qt/scripted_dialogs.h"
@@ -24,35 +22,6 @@ namespace zelvane::ui {
 namespace {
 
 using testing::WhenModalShown;
-
-TEST(QtDialogs, MessageBoxShowsTheRequestAndEscGivesCancelOrTheLastButton) {
-  using enum Buttons;
-  using enum Icon;
-  using M = QMessageBox;
-  const struct {
-    MessageBoxRequest request;
-    M::StandardButton press;  // NoButton: Esc
-    Answer answer;
-    M::Icon icon;
-    QString shown;  // text, title, number of buttons, default button
-  } cases[] = {
-      {{"Saved", Ok, None, 1, ""}, M::Ok, Answer::Ok, M::NoIcon, "Saved|Zelvane 1 OK"},
-      {{"Save?", YesNoCancel, Information, 1, "Exit"}, M::No, Answer::No, M::Information, "Save?|Exit 3 Yes"},
-      {{"Save?", YesNoCancel, Question, 1, "Exit"}, M::NoButton, Answer::Cancel, M::Question, "Save?|Exit 3 Yes"},
-      {{"Delete?", YesNo, Exclamation, 2, ""}, M::NoButton, Answer::No, M::Warning, "Delete?|Zelvane 2 No"},
-  };
-  for (const auto& c : cases) {
-    WhenModalShown([&](QWidget* modal) {
-      auto* box = qobject_cast<QMessageBox*>(modal);
-      ASSERT_NE(box, nullptr);
-      EXPECT_EQ(box->icon(), c.icon);
-      const QString shown = QString("%1|%2 %3 %4").arg(box->text(), box->windowTitle()).arg(box->buttons().size());
-      EXPECT_EQ(shown.arg(box->defaultButton()->text().remove('&')), c.shown);
-      c.press ? box->button(c.press)->click() : QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Dialogs().MessageBox(c.request), c.answer) << c.request.prompt.toStdString();
-  }
-}
 
 TEST(QtDialogs, InputBoxOffersTheDefaultAndReturnsTheText) {
   WhenModalShown([](QWidget* modal) {
@@ -100,31 +69,42 @@ TEST(QtDialogs, FileDialogsTakeTheNameAsTypedAskNothingAndOfferTheLastPathAgain)
   }
 }
 
+// The twin run with each row's queue through its prompts must report every failure
+// named, and give the scripted answers or the harmless ones.
 TEST(ScriptedDialogs, AnswersInOrderAndFailsTheTestOnAMismatchWithTheHarmlessAnswer) {
   using D = testing::ScriptedDialogs;
-  const auto ok = [](D&) { return MsgBox("Q") == Answer::Ok; };
   const struct {
-    std::function<void(D&)> expect;
-    std::function<bool(D&)> act;  // true when the answer is the due one: scripted, or harmless
-    const char* failure;          // empty: none
+    void (*expect)(D&);
+    bool (*prompts)();  // true when every answer is the due one
+    std::vector<std::string> failures;
   } cases[] = {
-      {[](D& d) { d.ExpectInput("N?", "1").Title("Zelvane").DefaultText("9"); d.ExpectSave("/a").Filter("f"); },
-       [](D&) { return Dialogs().InputBox("N?", "", "9") == "1" && Dialogs().SaveFileName("f") == "/a"; }, ""},
-      {[](D& d) { d.ExpectOpenCancel(); }, [](D&) { return !Dialogs().OpenFileName(kFldFilter); }, ""},
-      {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Then([] { ADD_FAILURE() << "then ran"; }); }, ok, "then ran"},
-      {[](D& d) { d.ExpectMessage("R", Answer::Ok); }, ok, "wrong text"},
-      {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Title("Exit"); }, ok, "wrong title"},
-      {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Buttons(Buttons::YesNo); }, ok, "wrong buttons"},
-      {[](D& d) { d.ExpectMessage("Q", Answer::Ok).Icon(Icon::Exclamation); }, ok, "wrong icon"},
-      {[](D& d) { d.ExpectMessage("Q", Answer::Ok).DefaultButton(2); }, ok, "wrong default button"},
-      {[](D& d) { d.ExpectInput("N?", "1").DefaultText("100"); },
-       [](D&) { return Dialogs().InputBox("N?", "", "99") == "1"; }, "wrong default text"},
-      {[](D& d) { d.ExpectOpenCancel(); }, [](D&) { return !Dialogs().SaveFileName(kFldFilter); },
-       "unexpected save dialog"},
-      {[](D&) {}, [](D&) { return MsgBox("?", Buttons::YesNoCancel) == Answer::Cancel; }, "unexpected message box"},
-      {[](D&) {}, [](D&) { return MsgBox("?", Buttons::YesNo) == Answer::No; }, "unexpected message box"},
-      {[](D&) {}, [](D&) { return Dialogs().InputBox("?", "", "1").isEmpty(); }, "unexpected input box"},
-      {[](D& d) { d.ExpectSave("/tmp/x.fld"); }, [](D&) { return true; }, "never shown"},
+      {[](D& d) {
+         d.ExpectInput("N?", "1").Title("Zelvane").DefaultText("9");
+         d.ExpectMessage("Q", Answer::No).Title("T").Buttons(Buttons::YesNo).Icon(Icon::Question).DefaultButton(2);
+         d.ExpectSave("/a").Filter("f");
+         d.ExpectOpenCancel();
+       },
+       [] {
+         return Dialogs().InputBox("N?", "", "9") == "1" &&
+                MsgBox("Q", Buttons::YesNo, Icon::Question, "T", 2) == Answer::No &&
+                Dialogs().SaveFileName("f") == "/a" && !Dialogs().OpenFileName(kFldFilter);
+       },
+       {}},
+      {[](D& d) {
+         d.ExpectMessage("R", Answer::Yes).Title("T").Buttons(Buttons::YesNo).Icon(Icon::Question).DefaultButton(2)
+             .Then([] { ADD_FAILURE() << "then ran"; });
+         d.ExpectInput("N?", "1").DefaultText("100");
+         d.ExpectOpenCancel();
+       },
+       [] {
+         return MsgBox("Q") == Answer::Yes && Dialogs().InputBox("N?", "", "99") == "1" &&
+                !Dialogs().SaveFileName(kFldFilter) && MsgBox("?", Buttons::YesNoCancel) == Answer::Cancel &&
+                MsgBox("?", Buttons::YesNo) == Answer::No && MsgBox("?") == Answer::Ok &&
+                Dialogs().InputBox("?", "", "1").isEmpty();
+       },
+       {"then ran", "wrong text", "wrong title", "wrong buttons", "wrong icon", "wrong default button",
+        "wrong default text", "unexpected save dialog", "unexpected message box", "unexpected input box",
+        "open dialog never shown"}},
   };
   for (const auto& c : cases) {
     bool answered = false;
@@ -133,12 +113,13 @@ TEST(ScriptedDialogs, AnswersInOrderAndFailsTheTestOnAMismatchWithTheHarmlessAns
       ::testing::ScopedFakeTestPartResultReporter reporter(&results);
       D dialogs;
       c.expect(dialogs);
-      answered = c.act(dialogs);
+      answered = c.prompts();
     }
     std::string failures;
     for (int i = 0; i < results.size(); ++i) failures += results.GetTestPartResult(i).message();
-    EXPECT_TRUE(*c.failure ? failures.find(c.failure) != std::string::npos : failures.empty()) << failures;
-    EXPECT_TRUE(answered) << c.failure;
+    for (const std::string& failure : c.failures) EXPECT_NE(failures.find(failure), std::string::npos) << failure;
+    EXPECT_EQ(failures.empty(), c.failures.empty()) << failures;
+    EXPECT_TRUE(answered) << failures;
   }
 }
 
