@@ -87,7 +87,7 @@ e2e_wait_active "^Zelvane - orders\.fld\$"
 e2e_expect_selection "Shipped" "the field found"
 
 # The document of every type replaces the unchanged one unasked.
-fixture="$E2E_HERE/../fixtures/document/all_types"
+fixture="$(dirname "$0")/../fixtures/document/all_types"
 fld="$E2E_WORK/all_types.fld"
 cp "$fixture.fld" "$fld"
 cp "$fixture.lst" "${fld%.fld}.lst"
