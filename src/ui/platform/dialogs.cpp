@@ -12,6 +12,8 @@
 
 #include <vector>
 
+#include "ui/platform/core_text.h"
+
 namespace zelvane::ui {
 
 namespace {
@@ -130,6 +132,8 @@ class QtDialogs final : public DialogService {
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setLabelText(prompt);
     dialog->setTextValue(default_text);
+    // Like every text box of ours, it takes a text of any length.
+    if (auto* edit = dialog->findChild<QLineEdit*>()) edit->setMaxLength(kUnlimitedLength);
     if (!dialog.Accepted()) return QString();
     return dialog->textValue();
   }

@@ -28,6 +28,8 @@ TEST(QtDialogs, InputBoxOffersTheDefaultAndReturnsTheText) {
     auto* box = qobject_cast<QInputDialog*>(modal);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->labelText() + "|" + box->windowTitle() + "|" + box->textValue(), "How many?|Number|100");
+    box->findChild<QLineEdit*>()->setText(QString(40000, 'x'));
+    EXPECT_EQ(box->textValue().size(), 40000);
     box->setTextValue("250");
     box->accept();
   });
