@@ -154,8 +154,8 @@ e2e_key() { xdotool key --delay 40 "$@"; }
 # may follow without a pause.
 e2e_press() { xdotool key "$1"; }
 
-# Types a whole sequence in one go, 30 ms a key, as a fast typist who never waits for
-# the screen: keys as xdotool names them, and "=text" for plain ASCII text, each
+# Types a whole sequence in one go, 30 ms a key (or E2E_KEY_DELAY), as a fast typist
+# who never waits for the screen: keys as xdotool names them, and "=text" for plain ASCII text, each
 # character sent as its key symbol (Unnnn).
 e2e_type_ahead() {
   local keys=() item key i LC_ALL=C
@@ -168,7 +168,7 @@ e2e_type_ahead() {
       keys+=("$key")
     done
   done
-  xdotool key --delay 30 "${keys[@]}"
+  xdotool key --delay "${E2E_KEY_DELAY:-30}" "${keys[@]}"
 }
 
 # Asks the window to close, as the window manager's close box does: WM_DELETE_WINDOW in

@@ -37,9 +37,16 @@ e2e_type_ahead alt+y "=$docs/d.fld" Return alt+x
 e2e_wait_end
 e2e_expect_file "$docs/d.fld" "$header$(row Draft)"
 
-# Exit and No at once: No answers the save question, nothing runs behind it.
+# The window manager's close request (Alt+F4) waits for the keys typed before it, even
+# at 5 ms a key: after Cancel the whole name stays. Exit and No at once: No answers the
+# save question.
 e2e_start
-e2e_type_ahead =Gone alt+x alt+n
+E2E_KEY_DELAY=5 e2e_type_ahead =Gone-by-now alt+F4
+e2e_wait_active "^Exit\$"
+e2e_key Escape
+e2e_wait_active "^A Programming Utility\$"
+e2e_expect_box "Gone-by-now" "the name typed before Alt+F4"
+e2e_type_ahead alt+x alt+n
 e2e_wait_end
 
 # A close request to the main window while its save dialog is open changes nothing.

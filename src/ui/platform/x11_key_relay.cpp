@@ -1,6 +1,8 @@
 #include "ui/platform/x11_key_relay.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <optional>
 
@@ -28,7 +30,11 @@ constexpr int kFocusLimitMs = 1000;
 
 class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
  public:
-  X11KeyRelay(QObject* parent, xcb_connection_t* connection) : QObject(parent), connection_(connection) {
+  X11KeyRelay(QObject* parent, xcb_connection_t* connection)
+      : QObject(parent),
+        connection_(connection),
+        protocols_(Atom(connection, "WM_PROTOCOLS")),
+        delete_window_(Atom(connection, "WM_DELETE_WINDOW")) {
     retry_.setInterval(5);
     connect(&retry_, &QTimer::timeout, this, &X11KeyRelay::Release);
   }
@@ -41,6 +47,7 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
       FollowFocus(*static_cast<const xcb_focus_in_event_t*>(message), kind == XCB_FOCUS_IN);
       return false;
     }
+    if (kind == XCB_CLIENT_MESSAGE) return HoldCloseRequest(*static_cast<const xcb_client_message_event_t*>(message));
     if (kind != XCB_KEY_PRESS && kind != XCB_KEY_RELEASE) return false;
     // A press and a release have the same layout.
     const auto& key = *static_cast<const xcb_key_press_event_t*>(message);
@@ -51,6 +58,7 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
     if (behind || Misdirected(key)) {
       if (relayed) {
         held_.push_front(key);
+        if (close_) ++keys_before_close_;
       } else {
         held_.push_back(key);
       }
@@ -73,6 +81,40 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
   }
 
  private:
+  static xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    xcb_atom_t atom = XCB_ATOM_NONE;
+    if (reply != nullptr) atom = reply->atom;
+    std::free(reply);
+    return atom;
+  }
+
+  // The window manager's close request for a key typed after the held ones (Alt+F4)
+  // must not overtake them: it waits behind them and is sent back after the last.
+  bool HoldCloseRequest(const xcb_client_message_event_t& message) {
+    if (message.type != protocols_ || message.data.data32[0] != delete_window_ || delete_window_ == XCB_ATOM_NONE) {
+      return false;
+    }
+    if (passing_close_) {
+      passing_close_ = false;
+      return false;
+    }
+    if ((held_.empty() && !in_flight_) || close_) return false;
+    close_ = message;
+    keys_before_close_ = held_.size();
+    if (!retry_.isActive()) retry_.start();
+    return true;
+  }
+
+  void SendCloseRequest() {
+    xcb_client_message_event_t message = *close_;
+    close_.reset();
+    passing_close_ = true;
+    xcb_send_event(connection_, 0, message.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(connection_);
+  }
+
   bool Unhandled() const { return unhandled_.response_type != 0 && handling_.elapsed() < kHandledLimitMs; }
 
   // The window Qt hands a key to: the one it last saw take the focus, else the one
@@ -98,22 +140,23 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
   // Sends the first held key back to the program, once the key before it has been
   // handled and Qt would hand it to the window it belongs to.
   void Release() {
-    if (held_.empty()) {
+    if (held_.empty() && !close_) {
       retry_.stop();
       return;
     }
     if (in_flight_ || Unhandled()) return;
+    if (close_ && keys_before_close_ == 0) return SendCloseRequest();
     xcb_key_press_event_t key = held_.front();
     QWidget* receiver = Receiver(key);
     QWidget* target = WindowForKeys(receiver);
     if (target == nullptr) target = receiver;
     if (target == nullptr) {
-      held_.pop_front();  // no window of the program is left for it
+      PopKey();  // no window of the program is left for it
       return;
     }
     const auto window = static_cast<xcb_window_t>(target->winId());
     if (Misdirected(key) && focus_ != window && waiting_.elapsed() < kFocusLimitMs) return;
-    held_.pop_front();
+    PopKey();
     key.event = window;
     key.child = XCB_NONE;
     key.pad0 = kRelayed;
@@ -122,7 +165,16 @@ class X11KeyRelay final : public QObject, public QAbstractNativeEventFilter {
     in_flight_ = true;
   }
 
+  void PopKey() {
+    held_.pop_front();
+    if (close_ && keys_before_close_ > 0) --keys_before_close_;
+  }
+
   xcb_connection_t* connection_;
+  const xcb_atom_t protocols_, delete_window_;
+  std::optional<xcb_client_message_event_t> close_;  // a close request held behind keys
+  std::size_t keys_before_close_ = 0;
+  bool passing_close_ = false;                        // the held close request sent back
   xcb_window_t focus_ = XCB_NONE;
   std::deque<xcb_key_press_event_t> held_;
   bool in_flight_ = false;                // a held key sent back and not read yet
