@@ -155,8 +155,8 @@ e2e_key() { xdotool key --delay 40 "$@"; }
 e2e_press() { xdotool key "$1"; }
 
 # Types a whole sequence in one go, 30 ms a key (or E2E_KEY_DELAY), as a fast typist
-# who never waits for the screen: keys as xdotool names them, and "=text" for plain ASCII text, each
-# character sent as its key symbol (Unnnn).
+# who never waits for the screen: keys as xdotool names them, and "=text" for plain
+# ASCII text, each character sent as its key symbol (Unnnn).
 e2e_type_ahead() {
   local keys=() item key i LC_ALL=C
   for item in "$@"; do
