@@ -67,11 +67,11 @@ TEST(ValueText, DatesShowTheTimeOnlyWhenNotMidnightAndDayZeroTheTimeAlone) {
 
 TEST(ValueText, DatePatternsHonourPaddingQuotesAndDesignators) {
   const LocaleConventions c{
-      .short_date_pattern = "yyyy-MM-dd 'd' yy", .long_time_pattern = "hh:m:s t", .am_designator = "vorm."};
+      .short_date_pattern = "yyyy-MM-dd 'd' yy''", .long_time_pattern = "hh:m:s t", .am_designator = "vorm."};
   const double serial = MakeDate(2005, 3, 5, c)->days + (7 * 3600 + 8 * 60 + 9) / 86400.0;
   std::string out;
   ValueFormatter(c).AppendDate(DateSerial{serial}, out);
-  EXPECT_EQ(out, "2005-03-05 d 05 07:8:9 v");
+  EXPECT_EQ(out, "2005-03-05 d 05' 07:8:9 v");
 }
 
 }  // namespace
