@@ -4,7 +4,6 @@
 #include <langinfo.h>
 #include <locale.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "platform/date_serial.h"
@@ -61,14 +60,6 @@ TEST(LocaleConventions, ShortDatesOfRealLocalesKeepTheirCentury) {
     }
     EXPECT_EQ(dates, expected) << name;
   }
-}
-
-TEST(LocaleConventions, TheCLocaleGivesTheFallbackReadOnce) {
-  // Pins the environment before the first (and only) read of this process.
-  setenv("LC_ALL", "C", 1);
-  const LocaleConventions& system = LocaleConventions::System();
-  EXPECT_EQ(system, LocaleConventions::Fallback());
-  EXPECT_EQ(&system, &LocaleConventions::System());
 }
 
 }  // namespace

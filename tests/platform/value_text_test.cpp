@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <tuple>
 
 #include "platform/date_serial.h"
 
@@ -47,32 +48,30 @@ TEST(ValueText, HundredthsWriteAsTheGeneralConversionsDo) {
   }
 }
 
+// The date in full, then the short time, which uses the twenty-four-hour clock.
 TEST(ValueText, DatesShowTheTimeOnlyWhenNotMidnightAndDayZeroTheTimeAlone) {
   const double jan15 = MakeDate(2024, 1, 15, {})->days;
-  const std::pair<double, const char*> cases[] = {
-      {0, "12:00:00 AM | 00.00.00"}, {0.5, "12:00:00 PM | 12.00.00"}, {jan15, "1/15/2024 | 15.1.2024"},
-      {jan15 + (13 * 3600 + 5 * 60 + 9) / 86400.0, "1/15/2024 1:05:09 PM | 15.1.2024 13.05.09"},
-      {-1.25, "12/29/1899 6:00:00 AM | 29.12.1899 06.00.00"}, {-657434, "1/1/0100 | 1.1.0100"},
-      {0.999999999, "12/31/1899 | 31.12.1899"}, {2958466, " | "},
+  const std::tuple<double, const char*, const char*> cases[] = {
+      {0, "12:00:00 AM | 00.00.00", "00:00 | 00.00"}, {0.5, "12:00:00 PM | 12.00.00", "12:00 | 12.00"},
+      {jan15, "1/15/2024 | 15.1.2024", "00:00 | 00.00"},
+      {jan15 + (13 * 3600 + 5 * 60 + 50) / 86400.0, "1/15/2024 1:05:50 PM | 15.1.2024 13.05.50", "13:05 | 13.05"},
+      {-1.25, "12/29/1899 6:00:00 AM | 29.12.1899 06.00.00", "06:00 | 06.00"},
+      {-657434, "1/1/0100 | 1.1.0100", "00:00 | 00.00"}, {0.999999999, "12/31/1899 | 31.12.1899", "00:00 | 00.00"},
+      {2958466, " | ", " | "},
   };
-  for (const auto& [serial, text] : cases) EXPECT_EQ(Both(&ValueFormatter::AppendDate, DateSerial{serial}), text);
+  for (const auto& [serial, date, time] : cases) {
+    EXPECT_EQ(Both(&ValueFormatter::AppendDate, DateSerial{serial}), date);
+    EXPECT_EQ(Both(&ValueFormatter::AppendShortTime, DateSerial{serial}), time) << serial;
+  }
 }
 
 TEST(ValueText, DatePatternsHonourPaddingQuotesAndDesignators) {
   const LocaleConventions c{
-      .short_date_pattern = "yyyy-MM-dd 'd' yy", .long_time_pattern = "hh:m:s t", .am_designator = "vorm."};
+      .short_date_pattern = "yyyy-MM-dd 'd' yy''", .long_time_pattern = "hh:m:s t", .am_designator = "vorm."};
   const double serial = MakeDate(2005, 3, 5, c)->days + (7 * 3600 + 8 * 60 + 9) / 86400.0;
   std::string out;
   ValueFormatter(c).AppendDate(DateSerial{serial}, out);
-  EXPECT_EQ(out, "2005-03-05 d 05 07:8:9 v");
-}
-
-TEST(ValueText, ShortTimeUsesTheTwentyFourHourClock) {
-  const std::pair<double, const char*> cases[] = {
-      {495 / 1440.0, "08:15 | 08.15"}, {1 + 14 / 1440.0, "00:14 | 00.14"},
-      {(17 * 60 + 45) / 1440.0 + 50 / 86400.0, "17:45 | 17.45"}, {-1.75, "18:00 | 18.00"}, {1e9, " | "},
-  };
-  for (const auto& [serial, text] : cases) EXPECT_EQ(Both(&ValueFormatter::AppendShortTime, DateSerial{serial}), text);
+  EXPECT_EQ(out, "2005-03-05 d 05' 07:8:9 v");
 }
 
 }  // namespace

@@ -103,18 +103,6 @@ class MainWindowTest : public ::testing::Test {
     QTest::keyClick(window->cboDataType, Qt::Key_Down, Qt::AltModifier);
     return window->cboDataType->view();
   }
-  // Picks an entry from the type box's drop-down list with the mouse.
-  void ChooseType(const QString& name) {
-    QComboBox* box = window->cboDataType;
-    box->showPopup();
-    QCoreApplication::processEvents();
-    QAbstractItemView* list = box->view();
-    const QModelIndex entry = box->model()->index(box->findText(name, Qt::MatchExactly), 0);
-    list->scrollTo(entry);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(entry).center());
-    QCoreApplication::processEvents();
-    ASSERT_EQ(box->currentText(), name);
-  }
   // The message of a failed step: the procedure's name and the core's own description.
   Expectation& ExpectFailure(const char* procedure, const Outcome& outcome) {
     EXPECT_FALSE(outcome.ok);
