@@ -88,24 +88,20 @@ TEST(FieldFile, FailuresNameTheirCauseAndLeaveTheDocument) {
   }
 }
 
-TEST(FieldFile, ReferenceFilesAndTheirListsLoadAndSaveBackByteForByte) {
+// A program-written reference file with its lists goes back byte for byte in the
+// end-to-end round trip; a hand-made one comes back in the program's own form.
+TEST(FieldFile, AHandMadeFileLoadsAndSavesInTheProgramsForm) {
   const std::string fixtures = std::string(ZELVANE_FIXTURES) + "/document/";
-  // No lists beside the second source.
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"orders.fld", "orders.fld", "orders.lst"}, {"handmade.fld", "handmade_saved.fld", nullptr}};
-  for (const auto& [source, saved, lists] : cases) {
-    TempDir folder;
-    Document document;
-    document.ListEntryCount = 5;
-    ASSERT_TRUE(ReadFieldFile(document, fixtures + source)) << source;
-    EXPECT_EQ(document.CurrentFile, fixtures + source);
-    ASSERT_TRUE(LoadLists(document));
-    document.CurrentFile = folder.File("out.FLD");
-    ASSERT_TRUE(WriteFieldFile(document, document.CurrentFile));
-    ASSERT_TRUE(SaveLists(document));
-    EXPECT_EQ(ReadBytes(folder.File("out.FLD")), ReadBytes(fixtures + saved)) << source;
-    EXPECT_EQ(ReadBytes(folder.File("out.lst")), lists ? ReadBytes(fixtures + lists) : "") << source;
-  }
+  TempDir folder;
+  Document document;
+  document.ListEntryCount = 5;
+  ASSERT_TRUE(ReadFieldFile(document, fixtures + "handmade.fld"));
+  EXPECT_EQ(document.CurrentFile, fixtures + "handmade.fld");
+  ASSERT_TRUE(LoadLists(document));  // none beside it
+  document.CurrentFile = folder.File("out.FLD");
+  ASSERT_TRUE(WriteFieldFile(document, document.CurrentFile) && SaveLists(document));
+  EXPECT_EQ(ReadBytes(folder.File("out.FLD")), ReadBytes(fixtures + "handmade_saved.fld"));
+  EXPECT_EQ(ReadBytes(folder.File("out.lst")), "");
 }
 
 // Any name made from another would be, or could become, the companion of some ".fld".
@@ -117,10 +113,10 @@ TEST(ListFile, OnlyANameEndingInFldHasCompanionFiles) {
 }
 
 TEST(ListFile, ThousandEntriesRoundTripAndDamageKeepsTheEntriesBeforeIt) {
+  // The reader's other failures are the field file's.
   const std::tuple<std::string, std::string, int> cases[] = {
       {Lines(1000, false), "", 1000}, {Lines(1001, false), "Too many list entries: a file holds at most 1000", 1000},
-      {"4,\"a\"\r\n\r\n", kPastEnd, 1}, {"4,\"a\"\r\n5", kPastEnd, 1}, {"4,\"a\"\r\n40000,\"b\"\r\n", kTooLarge, 1},
-      {"x,\"a\"\r\n", kNotWhole, 0}, {"4,\"a\r\n", "Closing quote missing", 0},
+      {"4,\"a\"\r\n\r\n", kPastEnd, 1}, {"4,\"a\"\r\n40000,\"b\"\r\n", kTooLarge, 1}, {"x,\"a\"\r\n", kNotWhole, 0},
   };
   for (const auto& [bytes, description, kept] : cases) {
     Document document;
@@ -130,10 +126,10 @@ TEST(ListFile, ThousandEntriesRoundTripAndDamageKeepsTheEntriesBeforeIt) {
   }
 }
 
-// A missing list file is silent (the reference files above). An untitled document has
+// A missing list file is silent (the hand-made file above). An untitled document has
 // none, and neither has one named without ".fld": "data" beside "data.fld" never reads
 // or writes the latter's list.
-TEST(ListFile, OnlyANameEndingInFldHasAListFileAndDamageIsReported) {
+TEST(ListFile, OnlyANameEndingInFldHasAListFile) {
   TempDir folder;
   const std::string lists = "-3,\"x\"\r\n2,\"y\"\r\n\r\n";
   WriteBytes(folder.File("data.lst"), lists);
@@ -148,12 +144,6 @@ TEST(ListFile, OnlyANameEndingInFldHasAListFileAndDamageIsReported) {
               name.empty() ? "No file name given" : "Lists are kept only for a document whose name ends in .fld");
   }
   EXPECT_EQ(ReadBytes(folder.File("data.lst")), lists);
-  document.CurrentFile = folder.File("data.fld");
-  EXPECT_EQ(LoadLists(document).description,
-            "The list file could not be read whole: " + kPastEnd +
-                ". 2 entries were read; saving leaves the list file as it is until you change a list, which then "
-                "writes only the lists shown");
-  EXPECT_EQ(document.ListEntryCount, 2);
 }
 
 // What identifies a file's content without reading a large one whole: a save that
@@ -188,7 +178,9 @@ TEST(ListFile, OneNotReadWholeIsKeptUntilAListChanges) {
     const std::string before = Fingerprint(lst);
     Document document;
     ASSERT_TRUE(ReadFieldFile(document, fld));
-    EXPECT_EQ(LoadLists(document).description.substr(39, warning.size()), warning);
+    EXPECT_EQ(LoadLists(document).description, "The list file could not be read whole: " + warning +
+                                                    "; saving leaves the list file as it is until you change a list, "
+                                                    "which then writes only the lists shown");
     EXPECT_TRUE(WriteFieldFile(document, fld) && SaveLists(document));
     SwapListFields(document, 7, 8);  // moves no entry
     EXPECT_TRUE(SaveLists(document));
