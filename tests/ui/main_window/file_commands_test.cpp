@@ -206,10 +206,9 @@ TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyS
 // list and item box, and the stores and shows of moving between fields and rows.
 TEST_F(MainWindowTest, TextsTheUserDidNotEditGoBackByteForByte) {
   const std::string name(40000, 'N'), fld = dir.File("caf\xE9.fld"), lst = dir.File("caf\xE9.lst");
-  std::string every_byte;  // quoted, a quote doubled
-  for (int byte = 0; byte < 256; ++byte) every_byte += std::string(byte == '"' ? 2 : 1, static_cast<char>(byte));
-  const std::string fields = kHeadLines + "\"" + name + "\xE9\",\"From File\",0,\"caf\xE9 \xC3(\",0\r\n\"" + every_byte +
-                             "\",\"" + name + "\xE9\",5,\"" + name + "\",0\r\n";
+  // Every byte value's own round trip is the text conversion's test.
+  const std::string fields = kHeadLines + "\"" + name + "\xE9\",\"From File\",0,\"caf\xE9 \xC3(\",0\r\n" +
+                             "\"\xFF\x80\",\"" + name + "\xE9\",5,\"" + name + "\",0\r\n";
   const std::string lists = "1,\"\xE9t\xE9\"\r\n1,\"" + name + "\xE9\"\r\n";
   // Under UTF-8 the lone 0xE9 is invalid and must come back as itself; a valid byte in
   // an eight-bit locale takes the same path.
