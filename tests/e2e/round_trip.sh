@@ -132,9 +132,7 @@ e2e_file_dialog "Open" "$cafe"
 e2e_wait_active "^Zelvane - cafe\.fld\$"
 e2e_press alt+x
 e2e_wait_end
-for file in cafe.fld cafe.lst; do
-  cmp "$E2E_WORK/$file" "$folder/$file" >&2 || e2e_fail "closing changed $file"
-done
+cmp "$cafe" "$folder/cafe.fld" >&2 && cmp "${cafe%.fld}.lst" "$folder/cafe.lst" >&2 || e2e_fail "closing changed it"
 
 # The document of every type replaces the untitled one of a new start unasked.
 e2e_start
@@ -164,7 +162,6 @@ e2e_key ctrl+g
 e2e_wait_active "^Number of Data Items\$"
 e2e_key Return
 e2e_wait_active "^Zelvane\$" 30
-import -window root "$E2E_ARTIFACTS/round_trip-pipe.png"
 e2e_key Return
 e2e_wait_active "^Zelvane - all_types\.fld\$"
 
@@ -184,4 +181,4 @@ e2e_wait_active "^Zelvane\$" 5
 e2e_key Return
 e2e_wait_end
 [ ! -e "$E2E_WORK/pipe.lst" ] && [ ! -e "$E2E_WORK/pipe.txt" ] || e2e_fail "the refused pipe got a companion file"
-echo "round_trip: ok ($E2E_ARTIFACTS/windows.png, $E2E_ARTIFACTS/round_trip-pipe.png)"
+echo "round_trip: ok ($E2E_ARTIFACTS/windows.png)"
