@@ -124,6 +124,7 @@ TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
     TempDir dir;
     Document document = MakeDocument(
         {{"N", "Counting Numbers"}, {"R", "Random Integer", 10}, {"M", "From File"}}, 3, {{3, "a"}, {3, "b"}});
+    document.ListEntries[3] = {3, "stale"};  // past the entries in use: never counted or drawn
     document.CurrentFile = file[0] == ' ' ? file : dir.File(file);
     Engine engine = MakeEngine({0, 0, 0, 0, K, K});
     rlimit saved{};
