@@ -114,22 +114,25 @@ TEST(GenerateDataFile, WritesALineLongerThanItsBuffer) {
 // Every line is still generated when nothing can be written: values drawn, kept in the
 // fields, the list pick moved. The file size limit makes a write fail part-way, even for root.
 TEST(GenerateDataFile, ReportsAFileThatCannotBeWrittenAndStillRunsEveryLine) {
-  // A pipe, a folder or a full disk in its place fail as they do for the document's files.
-  const std::tuple<const char*, bool, const char*> cases[] = {  // true: a file size limit of 16 bytes
-      {"  ", false, "No file name"}, {"missing/orders.fld", false, "could not be created: Path not found"},
-      {"orders", false, "A data file is made only for a document whose name ends in .fld"},
-      {"orders.fld ", false, "A data file is made only"}, {"orders.fld", true, "failed: File too large"},
+  // A pipe or a full disk in its place fails as it does for the document's files.
+  enum Setup { kNothing, kFolderAsTheFile, kSizeLimit };
+  const std::tuple<const char*, Setup, const char*> cases[] = {
+      {"  ", kNothing, "No file name"}, {"missing/orders.fld", kNothing, "could not be created: Path not found"},
+      {"orders", kNothing, "A data file is made only for a document whose name ends in .fld"},
+      {"orders.fld ", kNothing, "A data file is made only"}, {"orders.fld", kSizeLimit, "failed: File too large"},
+      {"orders.fld", kFolderAsTheFile, "could not be created: Path names a folder"},
   };
-  for (const auto& [file, size_limit, says] : cases) {
+  for (const auto& [file, setup, says] : cases) {
     TempDir dir;
     Document document = MakeDocument(
         {{"N", "Counting Numbers"}, {"R", "Random Integer", 10}, {"M", "From File"}}, 3, {{3, "a"}, {3, "b"}});
     document.ListEntries[3] = {3, "stale"};  // past the entries in use: never counted or drawn
+    if (setup == kFolderAsTheFile) std::filesystem::create_directory(dir.File("orders.txt"));
     document.CurrentFile = file[0] == ' ' ? file : dir.File(file);
     Engine engine = MakeEngine({0, 0, 0, 0, K, K});
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const rlimit limited{size_limit ? rlim_t{16} : saved.rlim_cur, saved.rlim_max};
+    const rlimit limited{setup == kSizeLimit ? rlim_t{16} : saved.rlim_cur, saved.rlim_max};
     auto* previous = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     const Outcome outcome = GenerateDataFile(document, engine);
