@@ -85,10 +85,10 @@ TEST_F(MainWindowTest, FileCommandsKeepTheDocumentAndItsPathThroughCancelsAndFai
 }
 
 TEST_F(MainWindowTest, NumberOfDataItemsReadsTheLeadingNumber) {
+  // How the leading number is read and rounded is the number texts' own test.
   const std::pair<QString, std::int32_t> cases[] = {
-      {"250", 250}, {"2.5", 2},   {"3.5", 4},   {"-5", -5},  {"0.4", 0},   {"abc", 100},  {"12abc", 12},
-      {"1 2", 12},  {"1,000", 1}, {"0", 100},   {"", 100},   {"2147483647", 2147483647},
-      {"-2147483648", INT32_MIN}, {"2147483647.5", 0},       {"-3000000000", 0}};
+      {"2.5", 2},  {"3.5", 4}, {"-5", -5}, {"0.4", 0}, {"12abc", 12}, {"0", 100}, {"abc", 100},
+      {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483647.5", 0}, {"-3000000000", 0}};
   for (const auto& [answer, expected] : cases) {
     document.NoOfItems = 100;
     dialogs.ExpectInput(kItemsPrompt, answer).Title("Number of Data Items").DefaultText("100");
@@ -106,12 +106,11 @@ TEST_F(MainWindowTest, ClosingAndNewSaveAsTheContentTestAndTheAnswerSay) {
     bool two_fields;
     const char* answers;  // to the save prompt (Y, N, C), then to the save dialog (p: a path, x: cancel)
     bool saved;
-  } cases[] = {
-      {true, false, "", false, "", false},       {true, false, " ", false, "N", false},
-      {true, false, "Name", false, "Yp", true},  {true, false, "Name", false, "Yx", false},
-      {true, false, "Name", false, "C", false},  {true, false, "", true, "N", false},
-      {true, true, "Name", false, "", true},     {true, true, "", false, "", false},
-      {false, false, "Name", true, "Yx", false}, {false, true, "Name", true, "", true},
+  } cases[] = {  // the end-to-end session closes an empty and a named one, and cancels
+      {true, false, " ", false, "N", false},     {true, false, "Name", false, "Yp", true},
+      {true, false, "Name", false, "Yx", false}, {true, false, "", true, "N", false},
+      {true, true, "", false, "", false},        {false, false, "Name", true, "Yx", false},
+      {false, true, "Name", true, "", true},
   };
   const std::string old_bytes = kHeadLines + "\"Old\",\"\",0,\"\",0\r\n";
   for (const auto& c : cases) {
@@ -207,43 +206,42 @@ TEST_F(MainWindowTest, CommandsAndShortcutsFromAnyBoxStoreTheEditsOnlyWhereTheyS
 // list and item box, and the stores and shows of moving between fields and rows.
 TEST_F(MainWindowTest, TextsTheUserDidNotEditGoBackByteForByte) {
   const std::string name(40000, 'N'), fld = dir.File("caf\xE9.fld"), lst = dir.File("caf\xE9.lst");
-  std::string every_byte;  // quoted, a quote doubled
-  for (int byte = 0; byte < 256; ++byte) every_byte += std::string(byte == '"' ? 2 : 1, static_cast<char>(byte));
-  const std::string fields = kHeadLines + "\"" + name + "\xE9\",\"From File\",0,\"caf\xE9 \xC3(\",0\r\n\"" + every_byte +
-                             "\",\"" + name + "\xE9\",5,\"" + name + "\",0\r\n";
+  // Every byte value's own round trip is the text conversion's test.
+  const std::string fields = kHeadLines + "\"" + name + "\xE9\",\"From File\",0,\"caf\xE9 \xC3(\",0\r\n" +
+                             "\"\xFF\x80\",\"" + name + "\xE9\",5,\"" + name + "\",0\r\n";
   const std::string lists = "1,\"\xE9t\xE9\"\r\n1,\"" + name + "\xE9\"\r\n";
-  for (const std::string codeset : {"UTF-8", "ISO-8859-1"}) {
-    ZELVANE_USE_CODESET(locale, codeset);
-    const QString e9 = codeset == "UTF-8" ? QString(QChar(0xDCE9)) : QString::fromUtf8("é");
-    Restart();
-    WriteBytes(fld, fields);
-    WriteBytes(lst, lists);
-    dialogs.ExpectOpen(ui::FromCore(fld));
-    window->mnuOpen_Click();
-    EXPECT_TRUE(window->txtFieldName->text() == Q(name) + e9) << codeset;  // too long to print
-    EXPECT_EQ(window->windowTitle(), "Zelvane - caf" + e9 + ".fld");
-    window->cmdNext_Click();
-    EXPECT_TRUE(window->cboDataType->currentText() == Q(name) + e9);
-    EXPECT_TRUE(window->txtStartString->text() == Q(name));
-    window->cmdPrevious_Click();
+  // Under UTF-8 the lone 0xE9 is invalid and must come back as itself; a valid byte in
+  // an eight-bit locale takes the same path.
+  ZELVANE_USE_CODESET(locale, "UTF-8");
+  const QString e9(QChar(0xDCE9));
+  Restart();
+  WriteBytes(fld, fields);
+  WriteBytes(lst, lists);
+  dialogs.ExpectOpen(ui::FromCore(fld));
+  window->mnuOpen_Click();
+  EXPECT_TRUE(window->txtFieldName->text() == Q(name) + e9);  // too long to print
+  EXPECT_EQ(window->windowTitle(), "Zelvane - caf" + e9 + ".fld");
+  window->cmdNext_Click();
+  EXPECT_TRUE(window->cboDataType->currentText() == Q(name) + e9);
+  EXPECT_TRUE(window->txtStartString->text() == Q(name));
+  window->cmdPrevious_Click();
 
-    WhenModalShown([&](QWidget* modal) {
-      auto* editor = qobject_cast<ui::frmEditList*>(modal);
-      ASSERT_NE(editor, nullptr);
-      ASSERT_TRUE(QTest::qWaitForWindowActive(editor));  // the list loads on activation
-      editor->lstList->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-      EXPECT_TRUE(editor->txtItem->text() == Q(name) + e9);
-      editor->cmdMoveUp_Click();
-      editor->cmdMoveDown_Click();
-      dialogs.ExpectMessage(ui::kSaveListDataPrompt, Answer::Yes);
-      editor->cmdClose_Click();
-    });
-    window->cmdEditList_Click();
-    window->close();
-    EXPECT_TRUE(ReadBytes(fld) == fields) << codeset;
-    EXPECT_TRUE(ReadBytes(lst) == lists) << codeset;
-    EXPECT_TRUE(dialogs.AllUsed());
-  }
+  WhenModalShown([&](QWidget* modal) {
+    auto* editor = qobject_cast<ui::frmEditList*>(modal);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));  // the list loads on activation
+    editor->lstList->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    EXPECT_TRUE(editor->txtItem->text() == Q(name) + e9);
+    editor->cmdMoveUp_Click();
+    editor->cmdMoveDown_Click();
+    dialogs.ExpectMessage(ui::kSaveListDataPrompt, Answer::Yes);
+    editor->cmdClose_Click();
+  });
+  window->cmdEditList_Click();
+  window->close();
+  EXPECT_TRUE(ReadBytes(fld) == fields);
+  EXPECT_TRUE(ReadBytes(lst) == lists);
+  EXPECT_TRUE(dialogs.AllUsed());
 }
 
 }  // namespace
