@@ -28,19 +28,21 @@ void DeleteListItems(Document& document, std::int16_t n) {
 }
 
 void SwapListFields(Document& document, std::int16_t a, std::int16_t b) {
+  if (a == b) return;  // nothing moves, so the lists have not changed
   const int count = ListEntriesInUse(document);
   for (int k = 1; k <= count; ++k) {
     std::int16_t& field_no = document.ListEntries[k].FieldNo;
-    if (a == b || (field_no != a && field_no != b)) continue;
+    if (field_no != a && field_no != b) continue;
     field_no = field_no == a ? b : a;
     document.UnreadListFile.clear();
   }
 }
 
 void RenumberListField(Document& document, std::int16_t a, std::int16_t b) {
+  if (a == b) return;
   const int count = ListEntriesInUse(document);
   for (int k = 1; k <= count; ++k) {
-    if (document.ListEntries[k].FieldNo == a && a != b) {
+    if (document.ListEntries[k].FieldNo == a) {
       document.ListEntries[k].FieldNo = b;
       document.UnreadListFile.clear();
     }

@@ -63,15 +63,17 @@ class OwnedDialog {
   OwnedDialog(const OwnedDialog&) = delete;
   OwnedDialog& operator=(const OwnedDialog&) = delete;
   Dialog* operator->() const { return dialog_.data(); }
-  // Runs the dialog; false when it was not accepted or no longer exists.
-  bool Accepted() {
-    const int result = dialog_->exec();
-    return dialog_ != nullptr && result == QDialog::Accepted;
+  // Runs the dialog; false when it no longer exists afterwards.
+  bool Run() {
+    result_ = dialog_->exec();
+    return dialog_ != nullptr;
   }
-  bool Exists() const { return dialog_ != nullptr; }
+  // Runs the dialog; false when it was not accepted or no longer exists.
+  bool Accepted() { return Run() && result_ == QDialog::Accepted; }
 
  private:
   QPointer<Dialog> dialog_;
+  int result_ = QDialog::Rejected;
 };
 
 // Qt reads a double quote in the typed name as the start of a list of quoted names and
@@ -116,9 +118,8 @@ class QtDialogs final : public DialogService {
     box->setDefaultButton(pushes[default_index]);
     // Esc and the close box: Cancel where there is one, else the last button (No or Ok).
     box->setEscapeButton(pushes.back());
-    box.Accepted();
     // Gone with its parent: the answer of Esc.
-    if (!box.Exists()) return set.back().answer;
+    if (!box.Run()) return set.back().answer;
     QAbstractButton* clicked = box->clickedButton();
     for (std::size_t i = 0; i < set.size(); ++i) {
       if (clicked == pushes[i]) return set[i].answer;
